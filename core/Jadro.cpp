@@ -39,9 +39,5 @@ void Jadro::ResetJadra() {
   Data[sfr::TMOD] = 0;
 }
 
-void Jadro::ObliczParzystosc() {
-  const uint8_t a = Data[sfr::ACC];
-  Data[sfr::PSW] = static_cast<uint8_t>((Data[sfr::PSW] & ~psw::P) | (__builtin_parity(a) & 1));
-}
 
 }  // namespace kelbra
