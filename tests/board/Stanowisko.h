@@ -1,0 +1,51 @@
+#pragma once
+// A core with the board attached, as after the main window's first showing,
+// and short ways to talk to the LCD through its XDATA addresses.
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Jadro.h"
+#include "Plytka.h"
+
+namespace kelbra::testy {
+
+struct Stanowisko {
+  std::unique_ptr<Jadro> j = std::make_unique<Jadro>();
+  PlytkaKelbra plytka;
+  Lcd& lcd = plytka.lcd;
+
+  Stanowisko() {
+    j->ResetJadra();
+    PodlaczPlytke(*j, plytka);
+  }
+
+  void Rozkazy(std::initializer_list<uint8_t> bajty) {
+    for (uint8_t b : bajty) plytka.LcdZapis(Lcd::AdresRozkazu, b);
+  }
+  void Tekst(std::string_view tekst) {
+    for (char c : tekst) plytka.LcdZapis(Lcd::AdresDanych, static_cast<uint8_t>(c));
+  }
+  uint8_t Status() const { return j->Xdata[Lcd::AdresStatusu]; }
+  uint8_t Odczyt() const { return j->Xdata[Lcd::AdresOdczytu]; }
+
+  // A visible line as text; the blank fill character reads as a space.
+  std::string Linia(int linia) const {
+    std::string s;
+    for (uint8_t z : lcd.ZnakiLinii(linia)) s += z == Lcd::ZnakPusty ? ' ' : static_cast<char>(z);
+    return s;
+  }
+};
+
+// "ABC...": the n-th character (from 1) of a long test text.
+inline char ZnakTekstu(int n) { return static_cast<char>('!' + (n - 1) % 90); }
+inline std::string TekstTestowy(int dlugosc) {
+  std::string s;
+  for (int n = 1; n <= dlugosc; ++n) s += ZnakTekstu(n);
+  return s;
+}
+
+}  // namespace kelbra::testy
