@@ -89,16 +89,6 @@ TEST(LcdDane, DecrementInOneLineAddressingWrapsWithinLineOne) {
   EXPECT_EQ(s.lcd.LicznikAdresu, 14);
 }
 
-TEST(LcdDane, DecrementScrollsAScrolledLineBackRight) {
-  auto s = DwieLinie();
-  s.Rozkazy({0x04, 0x94});  // line 1 at offset 5, counter at column 15
-  s.Tekst(std::string(15, 'x'));
-  EXPECT_EQ(s.lcd.LicznikAdresu, 0);
-  EXPECT_EQ(s.lcd.PoczatekLinii1, 5);
-  s.Tekst("y");
-  EXPECT_EQ(s.lcd.PoczatekLinii1, 4);
-}
-
 TEST(LcdDane, EntryShiftRotatesMemoryUnderAFixedCounter) {
   auto s = DwieLinie();
   s.Rozkazy({0x07, 0x85});
@@ -107,13 +97,6 @@ TEST(LcdDane, EntryShiftRotatesMemoryUnderAFixedCounter) {
   EXPECT_EQ(s.lcd.LicznikAdresu, 5);
   EXPECT_EQ(s.Status(), 0x05);
   EXPECT_EQ(s.Odczyt(), 'C');
-}
-
-TEST(LcdDane, EntryShiftDecrementRotatesTheOtherWay) {
-  auto s = DwieLinie();
-  s.Rozkazy({0x05, 0x85});
-  s.Tekst("ABC");
-  EXPECT_EQ(s.Linia(0), "     CBA        ");
 }
 
 TEST(LcdDane, EntryShiftWrapsCellZeroToSeventyNineAndLeavesEighty) {
@@ -202,13 +185,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PrzypadekKroku{"LeftStopsAtLine2Start", 0x10, 0xC2, 5, 16},
                     PrzypadekKroku{"DisplayShiftHoldsIt", 0x1C, 0x84, 3, 4}),
     [](const auto& info) { return std::string(info.param.nazwa); });
-
-TEST(LcdDane, CursorDoesNotStepWhileItIsOff) {
-  auto s = DwieLinie();
-  s.Rozkazy({0x14, 0x84});
-  s.Tekst("ab");
-  EXPECT_EQ(s.lcd.PozycjaKursora, 4);
-}
 
 }  // namespace
 }  // namespace kelbra::testy

@@ -107,17 +107,6 @@ TEST(LcdRozkazy, ClearBlanksMemoryAndReturnsHomeKeepingTheEntryMode) {
   EXPECT_EQ(s.Linia(0), "    YX          ");
 }
 
-TEST(LcdRozkazy, ReturnHomeKeepsTheMemory) {
-  Stanowisko s;
-  s.Rozkazy({0x38, 0x0E, 0x01, 0x06});
-  s.Tekst("ABC");
-  s.Rozkazy({0xC3, 0x02});
-  EXPECT_EQ(s.Linia(0), "ABC             ");
-  EXPECT_EQ(s.lcd.LicznikAdresu, 0);
-  EXPECT_EQ(s.lcd.PozycjaKursora, 0);
-  EXPECT_EQ(s.Odczyt(), 'A');
-}
-
 TEST(LcdRozkazy, DisplayControlDecidesCursorAndBlink) {
   Stanowisko s;
   s.Rozkazy({0x0F});
@@ -137,19 +126,6 @@ TEST(LcdRozkazy, DisplayControlDecidesCursorAndBlink) {
   EXPECT_TRUE(s.lcd.Flagi.MiganieWlaczone);
 }
 
-TEST(LcdRozkazy, BlinkTickFlipsThePhaseOnlyWhileTheTimerRuns) {
-  Stanowisko s;
-  s.Rozkazy({0x0F});
-  const bool faza = s.lcd.FazaMigania;
-  s.lcd.TykniecieKursora();
-  EXPECT_NE(s.lcd.FazaMigania, faza);
-  s.lcd.TykniecieKursora();
-  EXPECT_EQ(s.lcd.FazaMigania, faza);
-  s.Rozkazy({0x0E});
-  s.lcd.TykniecieKursora();
-  EXPECT_TRUE(s.lcd.FazaMigania);
-}
-
 TEST(LcdRozkazy, DdramAddressRestartsABlinkingCursorTimer) {
   Stanowisko s;
   s.Rozkazy({0x0F});
@@ -159,21 +135,6 @@ TEST(LcdRozkazy, DdramAddressRestartsABlinkingCursorTimer) {
   EXPECT_EQ(s.lcd.StartyTimeraKursora, starty + 1);
   s.Rozkazy({0x0E, 0x80});
   EXPECT_FALSE(s.lcd.TimerKursor);
-}
-
-TEST(LcdRozkazy, ShiftInstructionsOnlyRecordTheirBits) {
-  Stanowisko s;
-  s.Rozkazy({0x38, 0x01});
-  s.Tekst("AB");
-  const auto pamiec = s.lcd.PamiecDDRAM;
-  s.Rozkazy({0x1C});
-  EXPECT_TRUE(s.lcd.Flagi.PrzesuwanieEkranu);
-  EXPECT_TRUE(s.lcd.Flagi.PrzesuwanieWPrawo);
-  s.Rozkazy({0x10});
-  EXPECT_FALSE(s.lcd.Flagi.PrzesuwanieEkranu);
-  EXPECT_FALSE(s.lcd.Flagi.PrzesuwanieWPrawo);
-  EXPECT_EQ(s.lcd.PamiecDDRAM, pamiec);
-  EXPECT_EQ(s.lcd.PoczatekLinii1, 0);
 }
 
 // DDRAM addressing: where the window and the counter land.

@@ -115,23 +115,5 @@ TEST(Programy, PollingTheKeyBytesIntoPorts) {
   EXPECT_TRUE(s.plytka.DiodaSwieci(0, 6));
 }
 
-TEST(Programy, SerialKeyPolledThroughRi) {
-  Stanowisko s;
-  Wgraj(*s.j, 0x0000,
-        {
-            0x30, 0x98, 0xFD,  // 0000 JNB RI,$
-            0xC2, 0x98,        // 0003 CLR RI
-            0xE5, 0x99,        // 0005 MOV A,SBUF
-            0xF5, 0x90,        // 0007 MOV P1,A
-            0x80, 0xF5,        // 0009 SJMP 0000
-        });
-  for (int i = 0; i < 50; ++i) s.j->KrokJadra();
-  EXPECT_EQ(s.j->PC, 0x0000);
-  s.plytka.KlawiszPC(0x41);
-  ASSERT_TRUE(DoAdresu(*s.j, 0x0009));
-  EXPECT_EQ(s.j->Data[sfr::P1], 0x41);
-  EXPECT_EQ(s.j->Data[sfr::SCON] & 0x01, 0);
-}
-
 }  // namespace
 }  // namespace kelbra::testy

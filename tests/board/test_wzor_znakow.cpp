@@ -76,11 +76,5 @@ TEST(WzorZnakow, OnlyTheDescendersReachBelowRowSix) {
   }
 }
 
-TEST(WzorZnakow, RowsAreFivePixelsWide) {
-  for (const auto& w : WzorZnakowA00) {
-    for (uint8_t r : w) EXPECT_LE(r, 0x1F);
-  }
-}
-
 }  // namespace
 }  // namespace kelbra::testy
