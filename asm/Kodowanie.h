@@ -1,0 +1,29 @@
+#pragma once
+// Text encodings at the edges of the assembler. The assembler itself works
+// on Windows-1250 bytes, the board users' code page; files may come as
+// UTF-8 or as that code page, and printed text is UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace kelbra {
+
+// File bytes to Unicode: UTF-8 when the bytes are valid UTF-8 (a leading
+// byte-order mark dropped), otherwise Windows-1250.
+std::u32string DekodujTekst(std::string_view bajty);
+
+// Unicode to Windows-1250; a character outside the code page becomes "?".
+std::string DoCp1250(std::u32string_view tekst);
+
+// Windows-1250 bytes to UTF-8, for printing.
+std::string Cp1250DoUtf8(std::string_view bajty);
+
+// Unicode to UTF-8.
+std::string DoUtf8(std::u32string_view tekst);
+
+// The five bytes the code page leaves undefined (81h, 83h, 88h, 90h, 98h)
+// map to the control characters of the same value, so that every byte
+// survives a round trip.
+char32_t ZnakCp1250(unsigned char bajt);
+
+}  // namespace kelbra

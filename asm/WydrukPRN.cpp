@@ -1,0 +1,97 @@
+#include "WydrukPRN.h"
+
+#include <cstdio>
+
+#include "Asembler.h"
+#include "Tekst.h"
+
+namespace kelbra {
+
+namespace {
+
+void DopiszHex(std::string& s, uint8_t b) {
+  static constexpr char Cyfry[] = "0123456789ABCDEF";
+  s.push_back(Cyfry[b >> 4]);
+  s.push_back(Cyfry[b & 15]);
+}
+
+std::string Dopelnij(const std::string& tekst, size_t szerokosc) {
+  std::string s = tekst;
+  if (s.size() < szerokosc) s.append(szerokosc - s.size(), ' ');
+  return s;
+}
+
+int KrotkaDlugosc(std::string_view m) {
+  if (m == "ret" || m == "reti" || m == "nop" || m == "jmp") return 1;
+  if (m == "acall" || m == "ajmp" || m == "sjmp") return 2;
+  if (m == "lcall" || m == "ljmp") return 3;
+  if (m == "end") return 0;
+  return 5;
+}
+
+}  // namespace
+
+std::vector<std::string> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
+                                        const std::array<uint8_t, 65536>& code,
+                                        const std::vector<std::string>& linie, uint16_t koncowyLicznik,
+                                        std::span<const uint32_t> bajtyWiersza) {
+  std::vector<std::string> wynik;
+  size_t j = 1;
+  for (size_t i = 0; i < linie.size() && j < wiersze.size(); ++i) {
+    const WierszRozkazu& w = wiersze[j];
+    if (w[KolLinia].empty()) break;
+    char bufor[32];
+    std::snprintf(bufor, sizeof bufor, "%6zu", i + 1);
+    std::string s = bufor;
+    const int32_t adres = tekst::LiczbaKomorki(w[KolAdres]);
+    std::snprintf(bufor, sizeof bufor, "   %04X   ", static_cast<uint32_t>(adres));
+    s += bufor;
+    if (tekst::LiczbaKomorki(w[KolLinia]) != static_cast<int32_t>(i)) {
+      // A blank or comment line shows the address of the next row.
+      s.append(10, ' ');
+      s += "  ";
+      s += linie[i];
+      wynik.push_back(std::move(s));
+      continue;
+    }
+    const int64_t nastepny = j + 1 < wiersze.size() && !wiersze[j + 1][KolAdres].empty()
+                                 ? tekst::LiczbaKomorki(wiersze[j + 1][KolAdres])
+                                 : koncowyLicznik;
+    const std::string m = tekst::Male(w[KolMnemonik]);
+    std::string bajty;
+    const bool wartosc = m == "org" || m == "set" || m == "equ" || m == "data" || m == "idata" ||
+                         m == "xdata" || m == "code" || m == "bit";
+    if (!wartosc) {
+      int k = 5;
+      if (nastepny - adres > 3 || m == "end") k = KrotkaDlugosc(m);
+      for (int64_t a = adres; a < nastepny && a < static_cast<int64_t>(adres) + k; ++a)
+        DopiszHex(bajty, code[static_cast<uint16_t>(a)]);
+    }
+    s += Dopelnij(bajty, 10);
+    s += "  ";
+    s += linie[i];
+    wynik.push_back(std::move(s));
+    if (m == "db") {
+      // Continuation lines end with the bytes the row wrote: a following row
+      // that holds a value (equ) or a new origin is no end of this code.
+      int64_t koniec = nastepny;
+      if (j < bajtyWiersza.size()) koniec = std::min<int64_t>(koniec, static_cast<int64_t>(adres) + bajtyWiersza[j]);
+      for (int64_t a = static_cast<int64_t>(adres) + 5; a < koniec; a += 5) {
+        std::string d(16, ' ');
+        for (int64_t b = a; b < koniec && b < a + 5; ++b) DopiszHex(d, code[static_cast<uint16_t>(b)]);
+        wynik.push_back(std::move(d));
+      }
+    }
+    ++j;
+  }
+  return wynik;
+}
+
+std::vector<std::string> BudujWydrukPRN(const WynikAsemblacji& wynik, const std::array<uint8_t, 65536>& code,
+                                        const std::vector<std::string>& linie) {
+  const auto& wiersze = wynik.Tabela.Wiersze();
+  return BudujWydrukPRN(std::span<const WierszRozkazu>(wiersze.data(), wynik.WierszePrzebiegu), code, linie,
+                        wynik.KoncowyLicznik, wynik.BajtyWiersza);
+}
+
+}  // namespace kelbra
