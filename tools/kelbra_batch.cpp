@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Jadro.h"
+#include "Plytka.h"
 
 namespace {
 
@@ -158,13 +159,22 @@ void DrukujWiersz(const char* nazwa, unsigned adres, const uint8_t* bajty, int s
   std::printf("\n");
 }
 
-void DrukujStan(const Jadro& j, uint64_t cykle) {
+// The 16 visible characters of an LCD line; codes outside 20h-7Eh show as ".".
+void DrukujLinieLcd(const char* nazwa, const std::array<uint8_t, 16>& znaki) {
+  std::printf("%s: \"", nazwa);
+  for (uint8_t z : znaki) std::putchar(z >= 0x20 && z <= 0x7E ? z : '.');
+  std::printf("\"\n");
+}
+
+void DrukujStan(const Jadro& j, const kelbra::PlytkaKelbra& plytka, uint64_t cykle) {
   using namespace kelbra::sfr;
   std::printf("PC=%04X A=%02X B=%02X PSW=%02X SP=%02X DPTR=%02X%02X CYCLES=%llu\n", j.PC, j.Data[ACC], j.Data[B],
               j.Data[PSW], j.Data[SP], j.Data[DPH], j.Data[DPL], static_cast<unsigned long long>(cykle));
   for (unsigned a = 0; a < 0x100; a += 16) DrukujWiersz("DATA", a, &j.Data[a], 2);
   for (unsigned a = 0x80; a < 0x100; a += 16) DrukujWiersz("IDATA", a, &j.IdataGorna[a], 2);
   for (unsigned a : {0xFFB0u, 0xFFE0u, 0xFFF0u}) DrukujWiersz("XDATA", a, &j.Xdata[a], 4);
+  DrukujLinieLcd("LCD1", plytka.lcd.ZnakiLinii(0));
+  DrukujLinieLcd("LCD2", plytka.lcd.ZnakiLinii(1));
 }
 
 }  // namespace
@@ -176,6 +186,9 @@ int main(int argc, char** argv) {
 
   auto j = std::make_unique<Jadro>();
   j->ResetJadra();
+  // As the main window's first showing: key bytes FFh, LCD powered on.
+  auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
+  kelbra::PodlaczPlytke(*j, *plytka);
   if (KonczySieNa(o.plik, ".hex") || KonczySieNa(o.plik, ".ihx")) {
     if (!WczytajHex(*bajty, *j)) Zakoncz("niepoprawny plik Intel HEX: " + o.plik);
   } else {
@@ -185,9 +198,11 @@ int main(int argc, char** argv) {
 
   uint64_t cykle = 0;
   if (o.cykle || o.doPC) {
+    // Entering emulation mode: the core resets and the LCD starts again.
     j->ResetJadra();
+    plytka->ResetPlytki();
     cykle = Uruchom(*j, o.cykle.value_or(DomyslnyLimitCykli), o.doPC);
   }
-  if (o.zrzut) DrukujStan(*j, cykle);
+  if (o.zrzut) DrukujStan(*j, *plytka, cykle);
   return 0;
 }
