@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "IntelHex.h"
 #include "Jadro.h"
 #include "Plytka.h"
 
@@ -93,40 +94,6 @@ std::optional<std::vector<uint8_t>> CzytajBajty(const std::string& sciezka) {
   return bajty;
 }
 
-// Intel HEX data records into CODE; false on any malformed record.
-bool WczytajHex(const std::vector<uint8_t>& tekst, Jadro& j) {
-  size_t i = 0;
-  auto bajt = [&](uint8_t& wynik) {
-    if (i + 2 > tekst.size()) return false;
-    const auto v = Liczba(std::string(tekst.begin() + i, tekst.begin() + i + 2), 16, 0xFF);
-    if (!v) return false;
-    wynik = static_cast<uint8_t>(*v);
-    i += 2;
-    return true;
-  };
-  while (i < tekst.size()) {
-    const uint8_t c = tekst[i];
-    if (c == '\r' || c == '\n' || c == ' ' || c == '\t') { ++i; continue; }
-    if (c != ':') return false;
-    ++i;
-    uint8_t dlugosc, ah, al, typ;
-    if (!bajt(dlugosc) || !bajt(ah) || !bajt(al) || !bajt(typ)) return false;
-    uint8_t suma = static_cast<uint8_t>(dlugosc + ah + al + typ);
-    std::vector<uint8_t> dane(dlugosc);
-    for (auto& d : dane) {
-      if (!bajt(d)) return false;
-      suma = static_cast<uint8_t>(suma + d);
-    }
-    uint8_t kontrolna;
-    if (!bajt(kontrolna) || static_cast<uint8_t>(suma + kontrolna) != 0) return false;
-    if (typ == 0x01) return true;
-    if (typ != 0x00) return false;
-    uint16_t adres = static_cast<uint16_t>(ah << 8 | al);
-    for (uint8_t d : dane) j.Code[adres++] = d;
-  }
-  return true;
-}
-
 bool KonczySieNa(const std::string& s, const std::string& koncowka) {
   if (s.size() < koncowka.size()) return false;
   for (size_t k = 0; k < koncowka.size(); ++k) {
@@ -190,7 +157,7 @@ int main(int argc, char** argv) {
   auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
   kelbra::PodlaczPlytke(*j, *plytka);
   if (KonczySieNa(o.plik, ".hex") || KonczySieNa(o.plik, ".ihx")) {
-    if (!WczytajHex(*bajty, *j)) Zakoncz("niepoprawny plik Intel HEX: " + o.plik);
+    if (!kelbra::WczytajIntelHex(std::string_view(reinterpret_cast<const char*>(bajty->data()), bajty->size()), j->Code)) Zakoncz("niepoprawny plik Intel HEX: " + o.plik);
   } else {
     if (bajty->size() > j->Code.size()) Zakoncz("obraz wiekszy niz 64 KB: " + o.plik);
     std::copy(bajty->begin(), bajty->end(), j->Code.begin());
