@@ -30,16 +30,19 @@ std::vector<std::string> Pliki() {
   return w;
 }
 
-// The quoted text after a marker, or nothing.
-std::optional<std::string> Cytat(const std::string& linia, const std::string& znacznik) {
-  const size_t p = linia.find(znacznik);
-  if (p == std::string::npos) return std::nullopt;
-  const size_t a = linia.find('"', p + znacznik.size());
-  // Another marker may follow on the same line.
-  size_t b = linia.find("\" ; ", a + 1);
-  if (b == std::string::npos) b = linia.rfind('"');
-  if (a == std::string::npos || b <= a) return std::nullopt;
-  return linia.substr(a + 1, b - a - 1);
+// The quoted texts after each occurrence of a marker.
+std::vector<std::string> Cytaty(const std::string& linia, const std::string& znacznik) {
+  std::vector<std::string> w;
+  for (size_t p = linia.find(znacznik); p != std::string::npos; p = linia.find(znacznik, p + 1)) {
+    const size_t a = linia.find('"', p + znacznik.size());
+    if (a == std::string::npos) break;
+    // Another marker may follow on the same line.
+    size_t b = linia.find("\" ; ", a + 1);
+    if (b == std::string::npos) b = linia.rfind('"');
+    if (b <= a) break;
+    w.push_back(linia.substr(a + 1, b - a - 1));
+  }
+  return w;
 }
 
 class Przypadek : public ::testing::TestWithParam<std::string> {};
@@ -61,9 +64,9 @@ TEST_P(Przypadek, DajeOczekiwaneBajtyIKomunikaty) {
       while (!oczekiwane.empty() && oczekiwane.back() == ' ') oczekiwane.pop_back();
       EXPECT_EQ(Hex(s.Bajty(static_cast<int>(n))), oczekiwane) << GetParam() << ".asm:" << n + 1 << ": " << l;
     }
-    if (auto t = Cytat(l, "; error:")) bledy.push_back("ERROR..." + nr + " linia. " + *t);
-    if (auto t = Cytat(l, "; Error:")) bledy.push_back("Error: " + nr + " linia. " + *t);
-    if (auto t = Cytat(l, "; warning:")) ostrzezenia.push_back("Warning..." + nr + " linia. " + *t);
+    for (const auto& t : Cytaty(l, "; error:")) bledy.push_back("ERROR..." + nr + " linia. " + t);
+    for (const auto& t : Cytaty(l, "; Error:")) bledy.push_back("Error: " + nr + " linia. " + t);
+    for (const auto& t : Cytaty(l, "; warning:")) ostrzezenia.push_back("Warning..." + nr + " linia. " + t);
   }
   auto porownaj = [&](std::vector<std::string> oczekiwane, std::vector<std::string> faktyczne, const char* co) {
     std::sort(oczekiwane.begin(), oczekiwane.end());
