@@ -130,4 +130,22 @@ std::string Cp1250DoUtf8(std::string_view bajty) {
   return DoUtf8(u);
 }
 
+std::vector<std::string> LinieTekstu(std::string_view bajty) {
+  bool ascii = true;
+  for (char c : bajty) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  const std::string tekst = ascii ? std::string(bajty) : DoCp1250(DekodujTekst(bajty));
+  std::vector<std::string> linie;
+  size_t p = 0;
+  while (p < tekst.size()) {
+    size_t k = tekst.find_first_of("\r\n", p);
+    if (k == std::string::npos) {
+      linie.emplace_back(tekst.substr(p));
+      break;
+    }
+    linie.emplace_back(tekst.substr(p, k - p));
+    p = k + (tekst[k] == '\r' && k + 1 < tekst.size() && tekst[k + 1] == '\n' ? 2 : 1);
+  }
+  return linie;
+}
+
 }  // namespace kelbra

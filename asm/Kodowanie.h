@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelbra {
 
@@ -20,6 +21,10 @@ std::string Cp1250DoUtf8(std::string_view bajty);
 
 // Unicode to UTF-8.
 std::string DoUtf8(std::u32string_view tekst);
+
+// The lines of a file's bytes as Windows-1250 text. Lines end at CR LF, LF
+// or CR; a final line break starts no further line.
+std::vector<std::string> LinieTekstu(std::string_view bajty);
 
 // The five bytes the code page leaves undefined (81h, 83h, 88h, 90h, 98h)
 // map to the control characters of the same value, so that every byte

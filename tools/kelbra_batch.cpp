@@ -11,9 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "Asembler.h"
 #include "IntelHex.h"
 #include "Jadro.h"
+#include "Kodowanie.h"
 #include "Plytka.h"
+#include "WydrukPRN.h"
 
 namespace {
 
@@ -28,12 +31,16 @@ struct Opcje {
   std::optional<uint64_t> cykle;
   std::optional<uint16_t> doPC;
   bool zrzut = false;
+  bool prn = false;
+  bool hex = false;
   std::string plik;
 };
 
 [[noreturn]] void Zakoncz(const std::string& komunikat) {
   std::fprintf(stderr, "kelbra-batch: %s\n", komunikat.c_str());
-  std::fprintf(stderr, "uzycie: kelbra-batch [--cycles N] [--until-pc ADRES] [--dump] PLIK\n");
+  std::fprintf(stderr,
+               "uzycie: kelbra-batch [--prn] [--hex] [--cycles N] [--until-pc ADRES] [--dump] PLIK.asm\n"
+               "        (PLIK.hex lub PLIK.bin: gotowy obraz CODE)\n");
   std::exit(KodBleduWywolania);
 }
 
@@ -74,6 +81,10 @@ Opcje CzytajOpcje(int argc, char** argv) {
       o.doPC = static_cast<uint16_t>(*v);
     } else if (a == "--dump") {
       o.zrzut = true;
+    } else if (a == "--prn") {
+      o.prn = true;
+    } else if (a == "--hex") {
+      o.hex = true;
     } else if (a.size() > 1 && a[0] == '-') {
       Zakoncz("nieznana opcja: " + a);
     } else if (o.plik.empty()) {
@@ -144,6 +155,37 @@ void DrukujStan(const Jadro& j, const kelbra::PlytkaKelbra& plytka, uint64_t cyk
   DrukujLinieLcd("LCD2", plytka.lcd.ZnakiLinii(1));
 }
 
+// The source as the editor holds it: the trailing window-layout line is not
+// part of the program.
+std::vector<std::string> LinieProgramu(std::string_view bajty) {
+  std::vector<std::string> linie = kelbra::LinieTekstu(bajty);
+  if (!linie.empty() && linie.back().compare(0, 15, ";pozycja okien:") == 0) linie.pop_back();
+  return linie;
+}
+
+void DrukujLinie(const std::vector<std::string>& linie) {
+  for (const std::string& l : linie) std::printf("%s\n", kelbra::Cp1250DoUtf8(l).c_str());
+}
+
+// Assembles into CODE and prints the lists, then the listing and the HEX
+// records of a successful run. True when the assembly had no error.
+bool Asembluj(std::string_view bajty, const Opcje& o, Jadro& j) {
+  const std::vector<std::string> linie = LinieProgramu(bajty);
+  kelbra::Asembler asembler(j);
+  const kelbra::WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(linie);
+  DrukujLinie(w.Bledy);
+  DrukujLinie(w.Ostrzezenia);
+  if (w.FlagaBledu) return false;
+  if (o.prn) DrukujLinie(kelbra::BudujWydrukPRN(w, j.Code, linie));
+  if (o.hex) {
+    std::vector<std::pair<uint16_t, uint8_t>> bajtyKodu;
+    for (uint32_t a = 0; a < 0x10000; ++a)
+      if (w.Zapisane[a]) bajtyKodu.emplace_back(static_cast<uint16_t>(a), j.Code[a]);
+    std::fputs(kelbra::ZapiszIntelHex(bajtyKodu).c_str(), stdout);
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -156,18 +198,33 @@ int main(int argc, char** argv) {
   // As the main window's first showing: key bytes FFh, LCD powered on.
   auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
   kelbra::PodlaczPlytke(*j, *plytka);
+  const std::string_view tekst(reinterpret_cast<const char*>(bajty->data()), bajty->size());
+  bool bledy = false;
+  bool emulacja = false;
   if (KonczySieNa(o.plik, ".hex") || KonczySieNa(o.plik, ".ihx")) {
-    if (!kelbra::WczytajIntelHex(std::string_view(reinterpret_cast<const char*>(bajty->data()), bajty->size()), j->Code)) Zakoncz("niepoprawny plik Intel HEX: " + o.plik);
-  } else {
+    if (!kelbra::WczytajIntelHex(tekst, j->Code)) Zakoncz("niepoprawny plik Intel HEX: " + o.plik);
+  } else if (KonczySieNa(o.plik, ".bin")) {
     if (bajty->size() > j->Code.size()) Zakoncz("obraz wiekszy niz 64 KB: " + o.plik);
     std::copy(bajty->begin(), bajty->end(), j->Code.begin());
+  } else {
+    bledy = !Asembluj(tekst, o, *j);
+    // A successful assembly enters the emulation mode: core and LCD start again.
+    if (!bledy) {
+      j->ResetJadra();
+      plytka->ResetPlytki();
+      emulacja = true;
+    }
   }
+  std::fflush(stdout);
+  if (bledy) return 1;
 
   uint64_t cykle = 0;
   if (o.cykle || o.doPC) {
     // Entering emulation mode: the core resets and the LCD starts again.
-    j->ResetJadra();
-    plytka->ResetPlytki();
+    if (!emulacja) {
+      j->ResetJadra();
+      plytka->ResetPlytki();
+    }
     cykle = Uruchom(*j, o.cykle.value_or(DomyslnyLimitCykli), o.doPC);
   }
   if (o.zrzut) DrukujStan(*j, *plytka, cykle);
