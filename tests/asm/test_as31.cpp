@@ -74,7 +74,7 @@ std::vector<Forma> WszystkieFormy() {
     w.push_back(std::string(m) + " D1,IM");
   }
   for (int i = 0; i < 2; ++i) {
-    const std::string ri = "@r" + std::to_string(i);
+    const std::string ri = std::string("@r").append(1, static_cast<char>('0' + i));
     for (const char* m : {"inc", "dec"}) w.push_back(std::string(m) + " " + ri);
     for (const char* m : {"add", "addc", "subb", "orl", "anl", "xrl", "mov", "xch", "xchd"})
       w.push_back(std::string(m) + " a," + ri);
@@ -87,7 +87,7 @@ std::vector<Forma> WszystkieFormy() {
     w.push_back("movx " + ri + ",a");
   }
   for (int n = 0; n < 8; ++n) {
-    const std::string rn = "r" + std::to_string(n);
+    const std::string rn = std::string("r").append(1, static_cast<char>('0' + n));
     for (const char* m : {"inc", "dec"}) w.push_back(std::string(m) + " " + rn);
     for (const char* m : {"add", "addc", "subb", "orl", "anl", "xrl", "mov", "xch"})
       w.push_back(std::string(m) + " a," + rn);
