@@ -341,7 +341,8 @@ TEST(PorownanieZS51, LosoweStrumienie) {
   const uint32_t ziarno = zEnv ? static_cast<uint32_t>(std::strtoul(zEnv, nullptr, 10))
                                : static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
   const char* nEnv = std::getenv("KELBRA_S51_STRUMIENIE");
-  const int ile = nEnv ? std::atoi(nEnv) : 2500;
+  // 2,500 streams of ten instructions: 25,000 instructions by default.
+  const int ile = nEnv ? std::max(1, std::atoi(nEnv)) : 2500;
   std::printf("s51: ziarno %u (KELBRA_S51_ZIARNO=%u powtarza przebieg)\n", ziarno, ziarno);
 
   Generator g(ziarno);
@@ -380,7 +381,9 @@ TEST(PorownanieZS51, LosoweStrumienie) {
   std::printf("s51: porownano %d strumieni, %d rozkazow; pominieto %d; rozbieznych %d\n", porownane,
               porownane * RozkazowWStrumieniu, pominiete, bledy);
   EXPECT_EQ(bledy, 0);
-  EXPECT_GE(porownane * RozkazowWStrumieniu, 20000);
+  // Streams skipped for straying into an excluded case are rare; many would
+  // mean the generator itself strays.
+  EXPECT_GE(porownane, ile * 9 / 10);
   if (bledy == 0) fs::remove_all(katalog);
 }
 
