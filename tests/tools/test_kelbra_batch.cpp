@@ -1,0 +1,96 @@
+// The batch runner as a user calls it: exit status, messages and the dump.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Wynik {
+  int kod = -1;
+  std::string wyjscie;  // standard output and standard error together
+};
+
+Wynik Uruchom(const std::string& argumenty) {
+  const std::string polecenie = std::string(KELBRA_BATCH) + " " + argumenty + " 2>&1";
+  Wynik w;
+  FILE* p = popen(polecenie.c_str(), "r");
+  if (!p) return w;
+  std::array<char, 4096> bufor;
+  size_t n;
+  while ((n = fread(bufor.data(), 1, bufor.size(), p)) > 0) w.wyjscie.append(bufor.data(), n);
+  const int status = pclose(p);
+  w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return w;
+}
+
+class PlikTymczasowy {
+ public:
+  PlikTymczasowy(const std::string& nazwa, const std::string& tresc)
+      : sciezka_(fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + nazwa)) {
+    std::ofstream(sciezka_, std::ios::binary) << tresc;
+  }
+  ~PlikTymczasowy() { fs::remove(sciezka_); }
+  std::string Sciezka() const { return "'" + sciezka_.string() + "'"; }
+
+ private:
+  fs::path sciezka_;
+};
+
+TEST(KelbraBatch, PrzykladPiszeNaLcdIZapalaDiody) {
+  const Wynik w = Uruchom("--cycles 100000 --dump " KELBRA_PRZYKLADY "/hello.asm");
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_NE(w.wyjscie.find("LCD1: \"Kelbra 8051.....\"\n"), std::string::npos) << w.wyjscie;
+  EXPECT_NE(w.wyjscie.find("LCD2: \"................\"\n"), std::string::npos);
+  EXPECT_NE(w.wyjscie.find("XDATA FFB0: FF "), std::string::npos);
+  EXPECT_NE(w.wyjscie.find("XDATA FFE0: 00 FF FF "), std::string::npos);
+}
+
+TEST(KelbraBatch, ZrzutMaUstalonaPostac) {
+  PlikTymczasowy p("stan.asm", "mov a,#5\r\nmov b,#7\r\nmov 40h,#99h\r\nmov r0,#90h\r\nmov @r0,#12h\r\nsjmp $\r\n");
+  const Wynik w = Uruchom("--until-pc 000C --cycles 1000 --dump " + p.Sciezka());
+  ASSERT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_EQ(w.wyjscie.substr(0, w.wyjscie.find('\n')), "PC=000C A=05 B=07 PSW=00 SP=07 DPTR=0000 CYCLES=8");
+  EXPECT_NE(w.wyjscie.find("\nDATA 00: 90 00 "), std::string::npos);
+  EXPECT_NE(w.wyjscie.find("\nDATA 40: 99 00 "), std::string::npos);
+  EXPECT_NE(w.wyjscie.find("\nDATA F0: 07 00 "), std::string::npos);
+  EXPECT_NE(w.wyjscie.find("\nIDATA 90: 12 00 "), std::string::npos);
+  int linie = 0;
+  for (char c : w.wyjscie) linie += c == '\n';
+  EXPECT_EQ(linie, 1 + 16 + 8 + 3 + 2);
+}
+
+TEST(KelbraBatch, BledyAsemblacjiDajaKod1) {
+  PlikTymczasowy p("blad.asm", "mov a,#5\r\nfoo bar\r\n");
+  const Wynik w = Uruchom(p.Sciezka());
+  EXPECT_EQ(w.kod, 1) << w.wyjscie;
+  EXPECT_NE(w.wyjscie.find("ERROR...1 linia. "), std::string::npos) << w.wyjscie;
+}
+
+TEST(KelbraBatch, ZleWywolanieDajeKod2) {
+  for (const char* argumenty : {"", "--cycles", "--cycles x " KELBRA_PRZYKLADY "/hello.asm",
+                                "--until-pc 1FFFF " KELBRA_PRZYKLADY "/hello.asm", "--nieznana plik.asm",
+                                "brak-takiego-pliku.asm", "a.asm b.asm"}) {
+    const Wynik w = Uruchom(argumenty);
+    EXPECT_EQ(w.kod, 2) << argumenty << "\n" << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("kelbra-batch: "), std::string::npos) << argumenty;
+  }
+}
+
+TEST(KelbraBatch, ProgramZSamychA5NieZawiesza) {
+  // A5h takes no cycles; CODE full of it must still end the run.
+  PlikTymczasowy p("a5.bin", std::string(65536, '\xA5'));
+  const Wynik w = Uruchom("--cycles 10 --dump " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_NE(w.wyjscie.find("CYCLES=0"), std::string::npos);
+}
+
+}  // namespace
