@@ -1,0 +1,1 @@
+x equ equ 5
