@@ -56,6 +56,7 @@ const WynikAsemblacji& Asembler::Analizuj_kod_asemblera(const std::vector<std::s
   postep.Ustaw(0);
 
   // Splitting.
+  tab.Zarezerwuj(linie.size() + 2);
   BiezacyWiersz = 1;
   for (size_t i = 0; i < linie.size(); ++i) {
     KomunikatBledu.clear();

@@ -64,6 +64,7 @@ class TabelaAsemblacji {
   void Ustaw(size_t r, int kolumna, std::string tekst);
   void UstawAdres(size_t r, int32_t adres);
   void ZmienRozmiar(size_t n);
+  void Zarezerwuj(size_t n) { wiersze_.reserve(n); }
 
   // Value (the Adres cell) of the first row from 1 whose label equals the
   // name, ignoring case.
