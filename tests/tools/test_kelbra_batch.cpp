@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -83,6 +84,43 @@ TEST(KelbraBatch, ZleWywolanieDajeKod2) {
     EXPECT_EQ(w.kod, 2) << argumenty << "\n" << w.wyjscie;
     EXPECT_NE(w.wyjscie.find("kelbra-batch: "), std::string::npos) << argumenty;
   }
+}
+
+// The assembly side: the window-layout line, encodings of the file, the
+// listing and the HEX records.
+TEST(KelbraBatch, WydrukIRekordyHex) {
+  PlikTymczasowy p("prn.asm", "nop\r\nsjmp $\r\n;pozycja okien:\xC8\xC9\r\n");
+  const Wynik w = Uruchom("--prn --hex " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0);
+  EXPECT_EQ(w.wyjscie,
+            "     1   0000   00          nop\n"
+            "     2   0001   80FE        sjmp $\n"
+            ":0300000000" "80FE" "7F\n"
+            ":00000001FF\n");
+}
+
+TEST(KelbraBatch, BledyPotemOstrzezeniaWUtf8) {
+  // Windows-1250 bytes: the label "żółw" and a refused line.
+  PlikTymczasowy p("cp1250.asm", "\xBF\xF3\xB3w: inc #5\nmov a, #300\n");
+  const Wynik w = Uruchom(p.Sciezka());
+  EXPECT_EQ(w.kod, 1);
+  EXPECT_EQ(w.wyjscie,
+            "ERROR...0 linia. Liczby, nie można incrementowac\n"
+            "Warning...1 linia. Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)\n");
+}
+
+TEST(KelbraBatch, PlikUtf8PiszeBajtyStronyKodowej) {
+  PlikTymczasowy p("utf8.asm", "db 'ż€'\n");
+  const Wynik w = Uruchom("--hex " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_EQ(w.wyjscie, ":02000000BF80BF\n:00000001FF\n");
+}
+
+TEST(KelbraBatch, LiniaPozycjiOkienTylkoNaKoncu) {
+  PlikTymczasowy p("pozycje.asm", ";pozycja okien:x\nnop\n");
+  const Wynik w = Uruchom("--prn " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0);
+  EXPECT_EQ(w.wyjscie, "     1   0000               ;pozycja okien:x\n     2   0000   00          nop\n");
 }
 
 TEST(KelbraBatch, ProgramZSamychA5NieZawiesza) {
