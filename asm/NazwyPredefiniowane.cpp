@@ -39,37 +39,46 @@ constexpr std::array<Nazwa, 6> RejestryBitowe = {{
     {"p0", 0x80}, {"p1", 0x90}, {"p2", 0xA0}, {"p3", 0xB0}, {"acc", 0xE0}, {"b", 0xF0},
 }};
 
-// Lower-cases a short name into a buffer; longer names are in no table.
-bool Krotka(std::string_view nazwa, char (&bufor)[8], std::string_view& wynik) {
-  if (nazwa.empty() || nazwa.size() > sizeof bufor) return false;
-  for (size_t i = 0; i < nazwa.size(); ++i) bufor[i] = tekst::Mala(nazwa[i]);
-  wynik = std::string_view(bufor, nazwa.size());
-  return true;
+struct Klucz {
+  uint64_t klucz;
+  uint8_t adres;
+};
+
+// A table's names as packed keys: operands are looked up here many times a row.
+template <size_t N>
+constexpr std::array<Klucz, N> Klucze(const std::array<Nazwa, N>& nazwy) {
+  std::array<Klucz, N> k{};
+  for (size_t i = 0; i < N; ++i) k[i] = {tekst::KluczKrotki(nazwy[i].tekst), nazwy[i].adres};
+  return k;
+}
+
+constexpr auto KluczeBajtow = Klucze(Bajty);
+constexpr auto KluczeBitow = Klucze(Bity);
+constexpr auto KluczeRejestrow = Klucze(RejestryBitowe);
+
+// Key 0 (an empty or long name) is in no table.
+template <size_t N>
+std::optional<uint8_t> Znajdz(const std::array<Klucz, N>& tabela, uint64_t klucz) {
+  for (const Klucz& k : tabela)
+    if (k.klucz == klucz) return k.adres;
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<uint8_t> BajtPredefiniowany(std::string_view nazwa) {
-  char bufor[8];
-  std::string_view m;
-  if (!Krotka(nazwa, bufor, m)) return std::nullopt;
-  for (const Nazwa& n : Bajty)
-    if (n.tekst == m) return n.adres;
-  return std::nullopt;
+  return Znajdz(KluczeBajtow, tekst::KluczKrotki(nazwa));
 }
 
 std::optional<uint8_t> BitPredefiniowany(std::string_view nazwa) {
-  char bufor[8];
-  std::string_view m;
-  if (!Krotka(nazwa, bufor, m)) return std::nullopt;
-  for (const Nazwa& n : Bity)
-    if (n.tekst == m) return n.adres;
-  if (m.size() < 3 || m[m.size() - 2] != '.') return std::nullopt;
-  const char k = m.back();
+  if (auto b = Znajdz(KluczeBitow, tekst::KluczKrotki(nazwa))) return b;
+  // register.bit: no register name is longer than three letters.
+  const size_t n = nazwa.size();
+  if (n < 3 || n > 5 || nazwa[n - 2] != '.') return std::nullopt;
+  const char k = nazwa.back();
   if (k < '0' || k > '7') return std::nullopt;
-  const std::string_view rejestr = m.substr(0, m.size() - 2);
-  for (const Nazwa& n : RejestryBitowe)
-    if (n.tekst == rejestr) return static_cast<uint8_t>(n.adres + (k - '0'));
+  if (auto r = Znajdz(KluczeRejestrow, tekst::KluczKrotki(nazwa.substr(0, n - 2))))
+    return static_cast<uint8_t>(*r + (k - '0'));
   return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "Slownik.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -32,23 +33,32 @@ constexpr std::array<Wpis, 57> Slowa = {{
     {"end", Slowo::End},
 }};
 
+struct Klucz {
+  uint64_t klucz;
+  Slowo slowo;
+};
+
+// The words as packed keys, sorted for a binary search: every row's
+// mnemonic is looked up in each pass.
+constexpr std::array<Klucz, Slowa.size()> Klucze = [] {
+  std::array<Klucz, Slowa.size()> k{};
+  for (size_t i = 0; i < Slowa.size(); ++i) k[i] = {tekst::KluczKrotki(Slowa[i].tekst), Slowa[i].slowo};
+  std::sort(k.begin(), k.end(), [](const Klucz& a, const Klucz& b) { return a.klucz < b.klucz; });
+  return k;
+}();
+
 }  // namespace
 
 KodSlowa KodMnemonika(std::string_view slowo) {
   if (slowo.empty()) return {true, 32, Slowo::Brak};
-  // No word of the table is longer than five letters.
-  if (slowo.size() > 5) return {};
-  char male[5];
-  for (size_t i = 0; i < slowo.size(); ++i) male[i] = tekst::Mala(slowo[i]);
-  const std::string_view m(male, slowo.size());
-  for (const Wpis& w : Slowa) {
-    if (w.tekst != m) continue;
-    uint32_t kod = 1;
-    for (char c : m) kod *= static_cast<uint8_t>(c);
-    if (w.slowo == Slowo::Rlc) kod += 1;
-    return {true, static_cast<int32_t>(kod), w.slowo};
-  }
-  return {};
+  const uint64_t klucz = tekst::KluczKrotki(slowo);
+  const auto it = std::lower_bound(Klucze.begin(), Klucze.end(), klucz,
+                                   [](const Klucz& a, uint64_t k) { return a.klucz < k; });
+  if (klucz == 0 || it == Klucze.end() || it->klucz != klucz) return {};
+  uint32_t kod = 1;
+  for (char c : slowo) kod *= static_cast<uint8_t>(tekst::Mala(c));
+  if (it->slowo == Slowo::Rlc) kod += 1;
+  return {true, static_cast<int32_t>(kod), it->slowo};
 }
 
 bool JestDyrektywa(Slowo s) { return s >= Slowo::Db; }

@@ -198,12 +198,13 @@ void Asembler::OstrzezeniaDyrektyw() {
   for (size_t r = 1; r < tab.Rozmiar(); ++r) {
     const WierszRozkazu& wiersz = tab[r];
     const std::string& m = wiersz[KolMnemonik];
-    const int32_t v = tekst::LiczbaKomorki(wiersz[KolAdres]);
+    const Slowo s = KodMnemonika(m).slowo;
     const char* limit = nullptr;
-    if (Jedno(m, {"set", "data", "bit"}) && v >= 256)
-      limit = k::LimitBajtu;
-    else if (Jedno(m, {"xdata", "idata"}) && v > 65535)
-      limit = k::LimitSlowa;
+    if (s == Slowo::Set || s == Slowo::Data || s == Slowo::Bit) {
+      if (tekst::LiczbaKomorki(wiersz[KolAdres]) >= 256) limit = k::LimitBajtu;
+    } else if (s == Slowo::Xdata || s == Slowo::Idata) {
+      if (tekst::LiczbaKomorki(wiersz[KolAdres]) > 65535) limit = k::LimitSlowa;
+    }
     if (!limit) continue;
     w.FlagaOstrzezen = true;
     w.Ostrzezenia.push_back(k::Ostrzezenie + wiersz[KolLinia] + k::Linia + k::ZakresDyrektywy + m + limit);

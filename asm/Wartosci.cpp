@@ -94,16 +94,18 @@ std::optional<int32_t> Asembler::NazwaBitu(std::string_view nazwa, bool zWartosc
 }
 
 KlasaArg Asembler::KlasaArgumentu(std::string_view t) {
-  if (t.size() <= 7) {
-    const std::string m = tekst::Male(t);
-    if (m.size() == 2 && m[0] == 'r' && m[1] >= '0' && m[1] <= '7') return KlasaArg::Rn;
-    if (m == "@r0" || m == "@r1") return KlasaArg::Ri;
-    if (m == "a") return KlasaArg::A;
-    if (m == "c") return KlasaArg::C;
-    if (m == "dptr") return KlasaArg::DPTR;
-    if (m == "@a+dptr") return KlasaArg::AplusDPTR;
-    if (m == "@a+pc") return KlasaArg::AplusPC;
-    if (m == "@dptr") return KlasaArg::AtDPTR;
+  if (t.size() == 2 && tekst::Mala(t[0]) == 'r' && t[1] >= '0' && t[1] <= '7') return KlasaArg::Rn;
+  using tekst::KluczKrotki;
+  switch (KluczKrotki(t)) {
+    case KluczKrotki("@r0"):
+    case KluczKrotki("@r1"): return KlasaArg::Ri;
+    case KluczKrotki("a"): return KlasaArg::A;
+    case KluczKrotki("c"): return KlasaArg::C;
+    case KluczKrotki("dptr"): return KlasaArg::DPTR;
+    case KluczKrotki("@a+dptr"): return KlasaArg::AplusDPTR;
+    case KluczKrotki("@a+pc"): return KlasaArg::AplusPC;
+    case KluczKrotki("@dptr"): return KlasaArg::AtDPTR;
+    default: break;
   }
   const bool maWartosc =
       SzukajEtykiety(t) || WartoscWyrazenia(t) || NazwaBajtu(t, true) || NazwaBitu(t, true);
