@@ -133,16 +133,18 @@ std::string Cp1250DoUtf8(std::string_view bajty) {
 std::vector<std::string> LinieTekstu(std::string_view bajty) {
   bool ascii = true;
   for (char c : bajty) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-  const std::string tekst = ascii ? std::string(bajty) : DoCp1250(DekodujTekst(bajty));
+  // ASCII bytes are their own code page text and need no copy.
+  std::string przekodowany;
+  if (!ascii) przekodowany = DoCp1250(DekodujTekst(bajty));
+  const std::string_view tekst = ascii ? bajty : std::string_view(przekodowany);
   std::vector<std::string> linie;
   size_t p = 0;
   while (p < tekst.size()) {
-    size_t k = tekst.find_first_of("\r\n", p);
-    if (k == std::string::npos) {
-      linie.emplace_back(tekst.substr(p));
-      break;
-    }
+    // A plain loop: find_first_of would search its two characters per byte.
+    size_t k = p;
+    while (k < tekst.size() && tekst[k] != '\r' && tekst[k] != '\n') ++k;
     linie.emplace_back(tekst.substr(p, k - p));
+    if (k == tekst.size()) break;
     p = k + (tekst[k] == '\r' && k + 1 < tekst.size() && tekst[k + 1] == '\n' ? 2 : 1);
   }
   return linie;

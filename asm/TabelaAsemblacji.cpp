@@ -20,16 +20,14 @@ void TabelaAsemblacji::Ustaw(size_t r, int kolumna, std::string tekst) {
 void TabelaAsemblacji::UstawAdres(size_t r, int32_t adres) {
   // to_chars into the cell's own buffer: this runs for every row of every pass.
   char bufor[12];
-  int n = 0;
+  char* p = bufor + sizeof bufor;
   uint32_t v = adres < 0 ? 0u - static_cast<uint32_t>(adres) : static_cast<uint32_t>(adres);
   do {
-    bufor[n++] = static_cast<char>('0' + v % 10);
+    *--p = static_cast<char>('0' + v % 10);
     v /= 10;
   } while (v != 0);
-  std::string& k = wiersze_[r][KolAdres];
-  k.clear();
-  if (adres < 0) k.push_back('-');
-  while (n > 0) k.push_back(bufor[--n]);
+  if (adres < 0) *--p = '-';
+  wiersze_[r][KolAdres].assign(p, static_cast<size_t>(bufor + sizeof bufor - p));
 }
 
 void TabelaAsemblacji::ZmienRozmiar(size_t n) {
