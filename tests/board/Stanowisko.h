@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "Jadro.h"
 #include "Plytka.h"
@@ -21,6 +22,12 @@ struct Stanowisko {
   Stanowisko() {
     j->ResetJadra();
     PodlaczPlytke(*j, plytka);
+  }
+  // Helpers return a set-up bench by value: the moved board must stay the
+  // core's MOVX hook, and lcd must name the new board's LCD, whether or not
+  // the compiler elides the move.
+  Stanowisko(Stanowisko&& inne) noexcept : j(std::move(inne.j)), plytka(std::move(inne.plytka)) {
+    j->Plytka = &plytka;
   }
 
   void Rozkazy(std::initializer_list<uint8_t> bajty) {
