@@ -37,22 +37,52 @@ void TabelaAsemblacji::ZmienRozmiar(size_t n) {
   indeksAktualny_ = false;
 }
 
-const std::string& TabelaAsemblacji::Klucz(std::string_view nazwa) const {
-  klucz_.assign(nazwa);
-  for (char& c : klucz_) c = tekst::Mala(c);
-  return klucz_;
+namespace {
+
+// FNV-1a over the lower-cased bytes.
+uint32_t Skrot(std::string_view s) {
+  uint32_t h = 2166136261u;
+  for (char c : s) h = (h ^ static_cast<uint8_t>(tekst::Mala(c))) * 16777619u;
+  return h;
+}
+
+}  // namespace
+
+const TabelaAsemblacji::Wystapienia* TabelaAsemblacji::Znajdz(std::string_view nazwa) const {
+  const uint32_t h = Skrot(nazwa);
+  for (size_t i = h & maska_;; i = (i + 1) & maska_) {
+    const Wystapienia& w = indeks_[i];
+    if (w.pierwszy == 0) return nullptr;
+    if (w.skrot == h && tekst::RowneBezWielkosci(wiersze_[w.pierwszy][KolEtykieta], nazwa)) return &w;
+  }
 }
 
 void TabelaAsemblacji::Zbuduj() const {
-  indeks_.clear();
   dlugosci_.clear();
+  size_t etykiety = 0;
+  for (size_t r = 1; r < wiersze_.size(); ++r) etykiety += !wiersze_[r][KolEtykieta].empty();
+  // At most half full, so that a probe soon meets a free slot.
+  size_t rozmiar = 16;
+  while (rozmiar < 2 * etykiety) rozmiar *= 2;
+  indeks_.assign(rozmiar, Wystapienia{0, 0, 0});
+  maska_ = rozmiar - 1;
   for (size_t r = 1; r < wiersze_.size(); ++r) {
     const std::string& e = wiersze_[r][KolEtykieta];
     if (e.empty()) continue;
     if (dlugosci_.size() <= e.size()) dlugosci_.resize(e.size() + 1);
     dlugosci_[e.size()] = true;
-    auto [it, nowy] = indeks_.try_emplace(tekst::Male(e), Wystapienia{static_cast<uint32_t>(r), 0});
-    if (!nowy && it->second.drugi == 0) it->second.drugi = static_cast<uint32_t>(r);
+    const uint32_t h = Skrot(e);
+    for (size_t i = h & maska_;; i = (i + 1) & maska_) {
+      Wystapienia& w = indeks_[i];
+      if (w.pierwszy == 0) {
+        w = {static_cast<uint32_t>(r), 0, h};
+        break;
+      }
+      if (w.skrot == h && tekst::RowneBezWielkosci(wiersze_[w.pierwszy][KolEtykieta], e)) {
+        if (w.drugi == 0) w.drugi = static_cast<uint32_t>(r);
+        break;
+      }
+    }
   }
   indeksAktualny_ = true;
 }
@@ -61,18 +91,18 @@ std::optional<int32_t> TabelaAsemblacji::Szukaj(std::string_view nazwa) const {
   if (nazwa.empty()) return std::nullopt;
   if (!indeksAktualny_) Zbuduj();
   if (nazwa.size() >= dlugosci_.size() || !dlugosci_[nazwa.size()]) return std::nullopt;
-  const auto it = indeks_.find(Klucz(nazwa));
-  if (it == indeks_.end()) return std::nullopt;
-  return tekst::LiczbaKomorki(wiersze_[it->second.pierwszy][KolAdres]);
+  const Wystapienia* w = Znajdz(nazwa);
+  if (!w) return std::nullopt;
+  return tekst::LiczbaKomorki(wiersze_[w->pierwszy][KolAdres]);
 }
 
 bool TabelaAsemblacji::JestPozaWierszem(std::string_view nazwa, size_t r) const {
   if (nazwa.empty()) return false;
   if (!indeksAktualny_) Zbuduj();
   if (nazwa.size() >= dlugosci_.size() || !dlugosci_[nazwa.size()]) return false;
-  const auto it = indeks_.find(Klucz(nazwa));
-  if (it == indeks_.end()) return false;
-  return it->second.pierwszy != r || it->second.drugi != 0;
+  const Wystapienia* w = Znajdz(nazwa);
+  if (!w) return false;
+  return w->pierwszy != r || w->drugi != 0;
 }
 
 }  // namespace kelbra

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace kelbra {
@@ -73,21 +72,25 @@ class TabelaAsemblacji {
   bool JestPozaWierszem(std::string_view nazwa, size_t r) const;
 
  private:
+  // One label of the index: the first row that has it, and a second one.
   struct Wystapienia {
-    uint32_t pierwszy;
-    uint32_t drugi;  // 0 when the label is on one row only
+    uint32_t pierwszy;  // 0 marks a free slot (row 0 is the header)
+    uint32_t drugi;     // 0 when the label is on one row only
+    uint32_t skrot;
   };
   void Zbuduj() const;
-  // The lower-cased name in a reused buffer: lookups run for nearly every operand.
-  const std::string& Klucz(std::string_view nazwa) const;
+  // The slot of the name, ignoring case, or nullptr. Open addressing over
+  // the rows' own label cells: a lookup runs for nearly every operand and
+  // needs no lower-cased copy of the name.
+  const Wystapienia* Znajdz(std::string_view nazwa) const;
 
   std::vector<WierszRozkazu> wiersze_;
-  mutable std::unordered_map<std::string, Wystapienia> indeks_;
+  mutable std::vector<Wystapienia> indeks_;
+  mutable size_t maska_ = 0;
   // Lengths of the labels present: a name of another length needs no hashing,
   // which keeps long operand texts from costing their length at every lookup.
   mutable std::vector<bool> dlugosci_;
   mutable bool indeksAktualny_ = false;
-  mutable std::string klucz_;
 };
 
 }  // namespace kelbra

@@ -138,5 +138,40 @@ TEST(IndeksEtykiet, ZgodnyZPrzegladaniemTabeli) {
   }
 }
 
+
+// The same on large tables with many names differing only in case or in a
+// byte outside ASCII, where the index's slots collide and wrap: both the
+// lookup and the check for another row with the label.
+TEST(IndeksEtykiet, DuzaTabelaZgodnaZPrzegladaniem) {
+  std::mt19937 los(54321);
+  auto nazwa = [&] {
+    std::string n = "e" + std::to_string(los() % 700);
+    if (los() % 3 == 0) n[0] = 'E';
+    if (los() % 5 == 0) n += '\xA5';
+    if (los() % 7 == 0) n += '\xB9';
+    return n;
+  };
+  for (size_t wiersze : {3000u, 5000u}) {
+    TabelaAsemblacji t;
+    t.ZmienRozmiar(wiersze + 1);
+    for (size_t r = 1; r <= wiersze; ++r) {
+      if (los() % 4 != 0) t.DoZapisu(r)[KolEtykieta] = nazwa();
+      t.UstawAdres(r, static_cast<int32_t>(r));
+    }
+    for (int proba = 0; proba < 3000; ++proba) {
+      const std::string szukana = nazwa();
+      const size_t wiersz = 1 + los() % wiersze;
+      std::optional<int32_t> liniowo;
+      bool poza = false;
+      for (size_t k = 1; k < t.Rozmiar(); ++k)
+        if (tekst::RowneBezWielkosci(t[k][KolEtykieta], szukana)) {
+          if (!liniowo) liniowo = tekst::LiczbaKomorki(t[k][KolAdres]);
+          poza = poza || k != wiersz;
+        }
+      ASSERT_EQ(t.Szukaj(szukana), liniowo) << szukana;
+      ASSERT_EQ(t.JestPozaWierszem(szukana, wiersz), poza) << szukana << " " << wiersz;
+    }
+  }
+}
 }  // namespace
 }  // namespace kelbra::test
