@@ -1,5 +1,6 @@
 #include "NazwyPredefiniowane.h"
 
+#include <algorithm>
 #include <array>
 
 #include "Tekst.h"
@@ -44,11 +45,13 @@ struct Klucz {
   uint8_t adres;
 };
 
-// A table's names as packed keys: operands are looked up here many times a row.
+// A table's names as packed keys, sorted for a binary search: operands are
+// looked up here many times a row.
 template <size_t N>
 constexpr std::array<Klucz, N> Klucze(const std::array<Nazwa, N>& nazwy) {
   std::array<Klucz, N> k{};
   for (size_t i = 0; i < N; ++i) k[i] = {tekst::KluczKrotki(nazwy[i].tekst), nazwy[i].adres};
+  std::sort(k.begin(), k.end(), [](const Klucz& a, const Klucz& b) { return a.klucz < b.klucz; });
   return k;
 }
 
@@ -59,9 +62,10 @@ constexpr auto KluczeRejestrow = Klucze(RejestryBitowe);
 // Key 0 (an empty or long name) is in no table.
 template <size_t N>
 std::optional<uint8_t> Znajdz(const std::array<Klucz, N>& tabela, uint64_t klucz) {
-  for (const Klucz& k : tabela)
-    if (k.klucz == klucz) return k.adres;
-  return std::nullopt;
+  const auto it = std::lower_bound(tabela.begin(), tabela.end(), klucz,
+                                   [](const Klucz& a, uint64_t k) { return a.klucz < k; });
+  if (it == tabela.end() || it->klucz != klucz) return std::nullopt;
+  return it->adres;
 }
 
 }  // namespace

@@ -35,14 +35,20 @@ constexpr std::array<Wpis, 57> Slowa = {{
 
 struct Klucz {
   uint64_t klucz;
+  int32_t kod;
   Slowo slowo;
 };
 
-// The words as packed keys, sorted for a binary search: every row's
-// mnemonic is looked up in each pass.
+// The words as packed keys with their codes, sorted for a binary search:
+// every row's mnemonic is looked up in each pass.
 constexpr std::array<Klucz, Slowa.size()> Klucze = [] {
   std::array<Klucz, Slowa.size()> k{};
-  for (size_t i = 0; i < Slowa.size(); ++i) k[i] = {tekst::KluczKrotki(Slowa[i].tekst), Slowa[i].slowo};
+  for (size_t i = 0; i < Slowa.size(); ++i) {
+    uint32_t kod = 1;
+    for (char c : Slowa[i].tekst) kod *= static_cast<uint8_t>(c);
+    if (Slowa[i].slowo == Slowo::Rlc) kod += 1;
+    k[i] = {tekst::KluczKrotki(Slowa[i].tekst), static_cast<int32_t>(kod), Slowa[i].slowo};
+  }
   std::sort(k.begin(), k.end(), [](const Klucz& a, const Klucz& b) { return a.klucz < b.klucz; });
   return k;
 }();
@@ -55,10 +61,7 @@ KodSlowa KodMnemonika(std::string_view slowo) {
   const auto it = std::lower_bound(Klucze.begin(), Klucze.end(), klucz,
                                    [](const Klucz& a, uint64_t k) { return a.klucz < k; });
   if (klucz == 0 || it == Klucze.end() || it->klucz != klucz) return {};
-  uint32_t kod = 1;
-  for (char c : slowo) kod *= static_cast<uint8_t>(tekst::Mala(c));
-  if (it->slowo == Slowo::Rlc) kod += 1;
-  return {true, static_cast<int32_t>(kod), it->slowo};
+  return {true, it->kod, it->slowo};
 }
 
 bool JestDyrektywa(Slowo s) { return s >= Slowo::Db; }
