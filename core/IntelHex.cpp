@@ -1,7 +1,5 @@
 #include "IntelHex.h"
 
-#include <cstdio>
-
 namespace kelbra {
 
 namespace {
@@ -52,19 +50,27 @@ bool WczytajIntelHex(std::string_view tekst, std::array<uint8_t, 65536>& code) {
 }
 
 std::string ZapiszIntelHex(const std::vector<std::pair<uint16_t, uint8_t>>& bajty) {
+  static constexpr char Cyfry[] = "0123456789ABCDEF";
   std::string wynik;
+  // A full record takes 44 characters: ":", 4 header bytes, 16 data bytes,
+  // the checksum and the line end.
+  wynik.reserve((bajty.size() / 16 + 2) * 44);
+  uint8_t suma = 0;
+  auto bajt = [&](uint8_t b) {
+    wynik += Cyfry[b >> 4];
+    wynik += Cyfry[b & 0x0F];
+    suma = static_cast<uint8_t>(suma + b);
+  };
   auto rekord = [&](uint16_t adres, uint8_t typ, const uint8_t* dane, size_t n) {
-    char t[16];
-    uint8_t suma = static_cast<uint8_t>(n + (adres >> 8) + (adres & 0xFF) + typ);
-    std::snprintf(t, sizeof t, ":%02X%04X%02X", static_cast<unsigned>(n), adres, typ);
-    wynik += t;
-    for (size_t k = 0; k < n; ++k) {
-      std::snprintf(t, sizeof t, "%02X", dane[k]);
-      wynik += t;
-      suma = static_cast<uint8_t>(suma + dane[k]);
-    }
-    std::snprintf(t, sizeof t, "%02X\n", static_cast<uint8_t>(-suma));
-    wynik += t;
+    suma = 0;
+    wynik += ':';
+    bajt(static_cast<uint8_t>(n));
+    bajt(static_cast<uint8_t>(adres >> 8));
+    bajt(static_cast<uint8_t>(adres));
+    bajt(typ);
+    for (size_t k = 0; k < n; ++k) bajt(dane[k]);
+    bajt(static_cast<uint8_t>(-suma));
+    wynik += '\n';
   };
   size_t k = 0;
   while (k < bajty.size()) {
