@@ -47,6 +47,15 @@ struct Stanowisko {
   }
 };
 
+// Two lines, display on, cursor off, increment, from line 1 column 0; then
+// any further instructions.
+inline Stanowisko DwieLinie(std::initializer_list<uint8_t> dalej = {}) {
+  Stanowisko s;
+  s.Rozkazy({0x38, 0x0C, 0x01, 0x06, 0x80});
+  s.Rozkazy(dalej);
+  return s;
+}
+
 // "ABC...": the n-th character (from 1) of a long test text.
 inline char ZnakTekstu(int n) { return static_cast<char>('!' + (n - 1) % 90); }
 inline std::string TekstTestowy(int dlugosc) {

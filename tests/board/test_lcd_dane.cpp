@@ -8,13 +8,6 @@
 namespace kelbra::testy {
 namespace {
 
-// Two lines, display on, cursor off, increment, from line 1 column 0.
-Stanowisko DwieLinie() {
-  Stanowisko s;
-  s.Rozkazy({0x38, 0x0C, 0x01, 0x06, 0x80});
-  return s;
-}
-
 TEST(LcdDane, SixteenCharactersScrollLineOneByOne) {
   auto s = DwieLinie();
   const std::string tekst = TekstTestowy(16);
@@ -49,14 +42,16 @@ TEST(LcdDane, LineTwoTakesThirtyNineThenWrapsToLineOne) {
   EXPECT_EQ(s.lcd.PoczatekLinii1, 0);
 }
 
-TEST(LcdDane, DecrementModeMovesLeftWithoutStatus) {
-  auto s = DwieLinie();
-  s.Rozkazy({0x04, 0x83});
+TEST(LcdDane, DecrementModeMovesLeftWithoutStatusOrCursorStep) {
+  auto s = DwieLinie({0x0E, 0x14, 0x04, 0x83});
+  s.j->Xdata[Lcd::AdresStatusu] = 0xAA;
+  s.j->Xdata[Lcd::AdresOdczytu] = 0xAA;
   s.Tekst("ABC");
   EXPECT_EQ(s.Linia(0), " CBA            ");
   EXPECT_EQ(s.lcd.LicznikAdresu, 0);
-  // The status still shows where the address instruction left it.
-  EXPECT_EQ(s.Status(), 0x03);
+  EXPECT_EQ(s.lcd.PozycjaKursora, 3);
+  EXPECT_EQ(s.Status(), 0xAA);
+  EXPECT_EQ(s.Odczyt(), 0xAA);
 }
 
 TEST(LcdDane, DecrementFromLineOneColumnZeroWrapsToTheEndOfLineTwo) {
@@ -107,10 +102,97 @@ TEST(LcdDane, EntryShiftWrapsCellZeroToSeventyNineAndLeavesEighty) {
   s.Tekst("A");
   EXPECT_EQ(s.lcd.PamiecDDRAM[79], 'Q');
   EXPECT_EQ(s.lcd.PamiecDDRAM[80], 'Z');
-  s.Rozkazy({0x05});
-  s.Tekst("B");
-  EXPECT_EQ(s.lcd.PamiecDDRAM[0], 'Q');
 }
+
+TEST(LcdDane, EntryShiftInDecrementModeRotatesUpAndStepsTheCursor) {
+  auto s = DwieLinie({0x0E, 0x14});
+  s.Tekst("AB");  // cells 0 and 1
+  s.lcd.PamiecDDRAM[79] = 'Z';
+  s.lcd.PamiecDDRAM[80] = 'Q';
+  s.Rozkazy({0x05, 0x83});
+  s.Tekst("C");
+  EXPECT_EQ(s.lcd.PamiecDDRAM[0], 'Z');
+  EXPECT_EQ(s.lcd.PamiecDDRAM[1], 'A');
+  EXPECT_EQ(s.lcd.PamiecDDRAM[2], 'B');
+  EXPECT_EQ(s.lcd.PamiecDDRAM[3], 'C');
+  EXPECT_EQ(s.lcd.PamiecDDRAM[80], 'Q');
+  EXPECT_EQ(s.lcd.LicznikAdresu, 3);
+  EXPECT_EQ(s.lcd.PozycjaKursora, 4);  // the cursor step, by the shift direction
+  EXPECT_EQ(s.Status(), 0x03);
+  EXPECT_EQ(s.Odczyt(), 'C');
+}
+
+TEST(LcdDane, EntryShiftAtTheEndOfLineTwoWritesCellEighty) {
+  auto s = DwieLinie({0x07, 0xE7});  // line 2 at offset 65, counter in column 0
+  EXPECT_EQ(s.lcd.PoczatekLinii2, 65);
+  EXPECT_EQ(s.lcd.LicznikAdresu, 16);
+  s.lcd.LicznikAdresu = 31;
+  s.Tekst("E");
+  EXPECT_EQ(s.lcd.PamiecDDRAM[80], 'E');
+  EXPECT_EQ(s.Status(), 0x4F);
+  EXPECT_EQ(s.Odczyt(), 'E');
+}
+
+// One byte written at the edges of each write mode's window.
+struct PrzypadekZapisu {
+  const char* nazwa;
+  uint8_t funkcja;
+  uint8_t wpis;
+  uint8_t adres;
+  // Window and counter set by hand after the address, when the case needs it.
+  int poczatek1;  // -1: as the address left it
+  int poczatek2;
+  int licznik;
+  int komorka;  // where the byte lands
+  int poczatek1Po;
+  int poczatek2Po;
+  int licznikPo;
+};
+
+void PrintTo(const PrzypadekZapisu& p, std::ostream* os) { *os << p.nazwa; }
+
+class LcdZapis : public testing::TestWithParam<PrzypadekZapisu> {};
+
+TEST_P(LcdZapis, StoresTheByteAndMovesTheWindowAndCounter) {
+  const auto& p = GetParam();
+  Stanowisko s;
+  s.Rozkazy({p.funkcja, 0x0C, 0x01, p.wpis, p.adres});
+  if (p.poczatek1 >= 0) {
+    s.lcd.PoczatekLinii1 = static_cast<uint8_t>(p.poczatek1);
+    s.lcd.PoczatekLinii2 = static_cast<uint8_t>(p.poczatek2);
+    s.lcd.LicznikAdresu = p.licznik;
+  }
+  s.Tekst("@");
+  EXPECT_EQ(s.lcd.PamiecDDRAM[p.komorka], '@');
+  EXPECT_EQ(s.lcd.PoczatekLinii1, p.poczatek1Po);
+  EXPECT_EQ(s.lcd.PoczatekLinii2, p.poczatek2Po);
+  EXPECT_EQ(s.lcd.LicznikAdresu, p.licznikPo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Przypadki, LcdZapis,
+    testing::Values(
+        // Decrement, line 1: counter first, then the window, then the wrap.
+        PrzypadekZapisu{"DecLine1Counter", 0x38, 0x04, 0x87, -1, 0, 0, 7, 0, 41, 6},
+        PrzypadekZapisu{"DecLine1Window", 0x38, 0x04, 0x80, 9, 50, 0, 9, 8, 50, 0},
+        PrzypadekZapisu{"DecLine1WrapTwoLine", 0x38, 0x04, 0x80, -1, 0, 0, 0, 0, 65, 31},
+        PrzypadekZapisu{"DecLine1WrapOneLine", 0x34, 0x04, 0x80, -1, 0, 0, 0, 25, 41, 15},
+        // Decrement, line 2.
+        PrzypadekZapisu{"DecLine2Counter", 0x38, 0x04, 0xC5, -1, 0, 0, 46, 0, 41, 20},
+        PrzypadekZapisu{"DecLine2Window", 0x38, 0x04, 0xC0, 3, 50, 16, 50, 3, 49, 16},
+        PrzypadekZapisu{"DecLine2Wrap", 0x38, 0x04, 0xC0, -1, 0, 0, 41, 25, 41, 15},
+        // Increment, line 1.
+        PrzypadekZapisu{"IncLine1Home", 0x38, 0x06, 0x8E, -1, 0, 0, 14, 0, 41, 15},
+        PrzypadekZapisu{"IncLine1Column15", 0x38, 0x06, 0x8F, -1, 0, 0, 15, 1, 41, 15},
+        PrzypadekZapisu{"IncLine1Scrolling", 0x38, 0x06, 0x80, 7, 48, 3, 22, 8, 48, 15},
+        PrzypadekZapisu{"IncLine1Full", 0x38, 0x06, 0x80, 25, 65, 15, 41, 24, 41, 17},
+        PrzypadekZapisu{"IncLine1FarOneLine", 0x34, 0x06, 0xBF, -1, 0, 0, 41, 47, 41, 17},
+        // Increment, line 2.
+        PrzypadekZapisu{"IncLine2Home", 0x38, 0x06, 0xC3, -1, 0, 0, 44, 0, 41, 20},
+        PrzypadekZapisu{"IncLine2Column15", 0x38, 0x06, 0xCF, -1, 0, 0, 56, 0, 42, 31},
+        PrzypadekZapisu{"IncLine2Scrolling", 0x38, 0x06, 0xC0, 10, 51, 31, 66, 10, 52, 31},
+        PrzypadekZapisu{"IncLine2Full", 0x38, 0x06, 0xC0, 24, 65, 31, 0, 0, 64, 1}),
+    [](const auto& info) { return std::string(info.param.nazwa); });
 
 TEST(LcdDane, CgramDefinesCharacterZeroAndShowsIt) {
   auto s = DwieLinie();
@@ -144,15 +226,15 @@ TEST(LcdDane, CgramWritesRunOnPastCharacterSevenAndWrapAt255) {
   EXPECT_EQ(s.Odczyt(), 0x00);
 }
 
-TEST(LcdDane, GlyphChangesSurviveTheResetSequence) {
-  auto s = DwieLinie();
-  s.Rozkazy({0x48});
-  s.plytka.LcdZapis(0xFFF2, 0x1F);
-  s.Rozkazy({0x80});
-  s.Tekst("x");
-  s.plytka.ResetPlytki();
-  EXPECT_EQ(s.lcd.WzorZnakow[1][0], 0x1F);
-  EXPECT_EQ(s.Linia(0), std::string(16, ' '));
+TEST(LcdDane, CgramWritesNeitherStepTheCursorNorTouchDisplayMemory) {
+  auto s = DwieLinie({0x0E, 0x14, 0x83, 0x40});
+  const auto pamiec = s.lcd.PamiecDDRAM;
+  s.Tekst("\x01\x02\x03");
+  EXPECT_EQ(s.lcd.PozycjaKursora, 3);
+  EXPECT_EQ(s.lcd.LicznikAdresu, 3);
+  EXPECT_EQ(s.lcd.PamiecDDRAM, pamiec);
+  EXPECT_EQ(s.Status(), 0x03);
+  EXPECT_EQ(s.Odczyt(), 0x03);
 }
 
 struct PrzypadekKroku {

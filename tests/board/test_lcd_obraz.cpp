@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "LcdObraz.h"
@@ -46,11 +47,55 @@ Stanowisko Ekran(uint8_t funkcja, std::string_view linia1, std::string_view lini
   return s;
 }
 
-TEST(LcdObraz, ClearingFillsTheWholeAreaWithTheBackground) {
-  const auto obraz = LcdCzyscObszar(G);
-  ASSERT_EQ(obraz.size(), 1u);
-  EXPECT_EQ(obraz[0], (Prostokat{57, 43, 370, 91, Tlo}));
+// True when something was drawn and every pixel square has the colour.
+bool Jednolity(const std::vector<Prostokat>& obraz, Rgb kolor) {
+  return !obraz.empty() &&
+         std::all_of(obraz.begin(), obraz.end(), [&](const Prostokat& p) { return p.kolor == kolor; });
 }
+
+TEST(LcdObraz, ClearingFillsTheAreaDownToTheDynamicKeysWithTheBackground) {
+  EXPECT_EQ(LcdCzyscObszar(G), (std::vector<Prostokat>{{57, 43, 370, 91, Tlo}}));
+  const GeometriaLcd inna{60, 50, 300, 140, {1, 2, 3}};
+  EXPECT_EQ(LcdCzyscObszar(inna), (std::vector<Prostokat>{{60, 50, 300, 90, {1, 2, 3}}}));
+}
+
+struct PrzypadekGeometrii {
+  uint8_t funkcja;
+  int gora;    // y of row 0 of line 1, relative to H
+  int linia2;  // distance from line 1 to line 2 (0: line 2 not shown)
+  int wiersze;
+};
+
+void PrintTo(const PrzypadekGeometrii& p, std::ostream* os) { *os << std::hex << int{p.funkcja}; }
+
+class LcdGeometria : public testing::TestWithParam<PrzypadekGeometrii> {};
+
+TEST_P(LcdGeometria, PlacesEveryPixelSquareOnItsPitchInsideTheArea) {
+  const auto& p = GetParam();
+  auto s = DwieLinie({p.funkcja});
+  s.lcd.PamiecDDRAM.fill(0xFF);  // the full block: every pixel lit
+  const auto obraz = LcdRysujWszystko(s.lcd, G);
+  const int linie = p.linia2 > 0 ? 2 : 1;
+  ASSERT_EQ(obraz.size(), static_cast<size_t>(linie * 16 * 5 * p.wiersze));
+  size_t i = 0;
+  for (int linia = 0; linia < linie; ++linia) {
+    for (int kolumna = 0; kolumna < 16; ++kolumna) {
+      for (int wiersz = 0; wiersz < p.wiersze; ++wiersz) {
+        for (int piksel = 0; piksel < 5; ++piksel, ++i) {
+          const Prostokat oczekiwany{X0 + 22 * kolumna + 4 * piksel,
+                                     43 + p.gora + linia * p.linia2 + 4 * wiersz, 3, 3, Zapalony};
+          ASSERT_EQ(obraz[i], oczekiwany) << linia << ' ' << kolumna << ' ' << wiersz << ' ' << piksel;
+        }
+      }
+    }
+  }
+  // The last square drawn still ends above the dynamic keys.
+  EXPECT_LE(obraz.back().y + 3, G.GoraKlDynamicznych);
+}
+
+INSTANTIATE_TEST_SUITE_P(Funkcje, LcdGeometria,
+                         testing::Values(PrzypadekGeometrii{0x30, 9, 0, 8}, PrzypadekGeometrii{0x34, 9, 0, 10},
+                                         PrzypadekGeometrii{0x38, 9, 34, 8}, PrzypadekGeometrii{0x3C, 2, 42, 10}));
 
 TEST(LcdObraz, TwoLinesOfEightRowGlyphs) {
   auto s = Ekran(0x38, "A", " B");
@@ -107,19 +152,32 @@ TEST(LcdObraz, SteadyCursorInvertsItsCell) {
   EXPECT_EQ(Wiersz(znak, X0, 52 + 4 * 7), ".....");
 }
 
-TEST(LcdObraz, BlinkingCursorAlternatesWithEachTick) {
+TEST(LcdObraz, BlinkingCursorInvertsItsCellEveryOtherTick) {
   auto s = Ekran(0x38, "", "");
   s.Rozkazy({0x0F, 0xC3});
-  const int x = X0 + 22 * 3;
-  const int y = 52 + 34;
-  const std::string pierwszy = Wiersz(LcdRysujZnak(s.lcd, G, 19), x, y);
+  s.lcd.FazaMigania = false;  // the normal phase
+  EXPECT_TRUE(Jednolity(LcdRysujZnak(s.lcd, G, 19), Zgaszony));
   s.lcd.TykniecieKursora();
-  const std::string drugi = Wiersz(LcdRysujZnak(s.lcd, G, 19), x, y);
-  EXPECT_NE(pierwszy, drugi);
-  EXPECT_TRUE((pierwszy == "#####" && drugi == ".....") || (pierwszy == "....." && drugi == "#####"));
+  EXPECT_TRUE(Jednolity(LcdRysujZnak(s.lcd, G, 19), Zapalony));
+  EXPECT_EQ(Wiersz(LcdRysujZnak(s.lcd, G, 19), X0 + 22 * 3, 52 + 34), "#####");
+  EXPECT_TRUE(Jednolity(LcdRysujZnak(s.lcd, G, 18), Zgaszony));
   s.lcd.TykniecieKursora();
-  EXPECT_EQ(Wiersz(LcdRysujZnak(s.lcd, G, 19), x, y), pierwszy);
-  EXPECT_EQ(Wiersz(LcdRysujZnak(s.lcd, G, 18), x - 22, y), ".....");
+  EXPECT_TRUE(Jednolity(LcdRysujZnak(s.lcd, G, 19), Zgaszony));
+}
+
+TEST(LcdObraz, OnlyTheCursorCellIsInverted) {
+  auto s = DwieLinie({0x0E, 0xC7});
+  const auto obraz = LcdRysujWszystko(s.lcd, G);
+  const auto zapalone = std::count_if(obraz.begin(), obraz.end(),
+                                      [](const Prostokat& p) { return p.kolor == Zapalony; });
+  EXPECT_EQ(zapalone, 5 * 8);
+  EXPECT_EQ(Punkt(obraz, X0 + 22 * 7, 52 + 34), Zapalony);
+}
+
+TEST(LcdObraz, CursorOnAHiddenLineIsNotDrawn) {
+  auto s = DwieLinie({0x34, 0x0E});
+  s.lcd.PozycjaKursora = 20;
+  EXPECT_TRUE(Jednolity(LcdRysujWszystko(s.lcd, G), Zgaszony));
 }
 
 TEST(LcdObraz, DisplayOffIsBlankAndComesBackUnchanged) {
@@ -152,20 +210,6 @@ TEST(LcdObraz, UserCharacterZeroShowsItsNewRows) {
   EXPECT_EQ(Wiersz(znak, X0, 52), "#...#");
   EXPECT_EQ(Wiersz(znak, X0, 52 + 4 * 2), "..#..");
   EXPECT_EQ(Wiersz(znak, X0, 52 + 4 * 7), "#####");
-}
-
-TEST(LcdObraz, EveryPixelLiesInsideTheArea) {
-  for (uint8_t funkcja : {0x30, 0x34, 0x38, 0x3C}) {
-    auto s = Ekran(funkcja, TekstTestowy(16), TekstTestowy(16));
-    s.Rozkazy({0x0E});
-    const auto obszar = LcdCzyscObszar(G)[0];
-    for (const auto& p : LcdRysujWszystko(s.lcd, G)) {
-      EXPECT_GE(p.x, obszar.x);
-      EXPECT_GE(p.y, obszar.y);
-      EXPECT_LE(p.x + p.szerokosc, obszar.x + obszar.szerokosc);
-      EXPECT_LE(p.y + p.wysokosc, obszar.y + obszar.wysokosc) << std::hex << int{funkcja};
-    }
-  }
 }
 
 }  // namespace

@@ -86,6 +86,17 @@ TEST(Programy, TextThroughMovxAtR0WithP2High) {
   EXPECT_EQ(s.j->Xdata[0x00F2], 0x42);
 }
 
+TEST(Programy, MovxWriteToTheLcdTakesTwoCycles) {
+  Stanowisko s;
+  s.j->Code[0] = 0xF0;  // MOVX @DPTR,A
+  s.j->Data[sfr::DPH] = 0xFF;
+  s.j->Data[sfr::DPL] = 0xF0;
+  s.j->Data[sfr::ACC] = 0x0F;
+  EXPECT_EQ(s.j->WykonajRozkaz(), 2);
+  EXPECT_TRUE(s.lcd.Flagi.KursorWlaczony);
+  EXPECT_EQ(s.j->Xdata[0xFFF0], 0x0F);
+}
+
 TEST(Programy, PollingTheKeyBytesIntoPorts) {
   Stanowisko s;
   Wgraj(*s.j, 0x0000,
