@@ -10,6 +10,8 @@
 namespace kelbra::test {
 namespace {
 
+using Lista = std::vector<std::string>;
+
 std::vector<std::string> Kolumna(const WynikAsemblacji& w, int k) {
   std::vector<std::string> c;
   for (size_t r = 1; r < w.Tabela.Rozmiar(); ++r) c.push_back(w.Tabela[r][k]);
@@ -73,11 +75,57 @@ TEST(Sterownik, AsemblacjaNieCzysciKodu) {
 
 TEST(Sterownik, BledyPodzialuZatrzymujaPoPierwszymPrzebiegu) {
   Stanowisko s;
-  const WynikAsemblacji& w = s.Asembluj({"mov a, #1", "x: y: nop", "xyz"});
+  const WynikAsemblacji& w = s.Asembluj({"sjmp dalej", "nop", "dalej: mov a, #7", "x: y: nop", "xyz"});
   // Only the structural error: the final pass, which would report xyz, never ran.
-  ASSERT_EQ(w.Bledy.size(), 1u);
-  EXPECT_EQ(w.Bledy[0], "Error: 1 linia. Zbyt wiele etykiet. W wierszu, moze byc tylko 1 etykieta");
-  EXPECT_EQ(s.jadro->Code[0], 0x74);
+  EXPECT_EQ(w.Bledy, (Lista{"Error: 3 linia. Zbyt wiele etykiet. W wierszu, moze byc tylko 1 etykieta"}));
+  // The code of the first pass stays, where "dalej" still read 0.
+  EXPECT_EQ(s.jadro->Code[0], 0x80);
+  EXPECT_EQ(s.jadro->Code[1], 0xFE);
+  EXPECT_EQ(s.jadro->Code[3], 0x74);
+  EXPECT_EQ(s.jadro->Code[4], 0x07);
+  EXPECT_EQ(w.Tabela[3][KolAdres], "3");
+}
+
+// Splitting and both checks run over every line; only the passes stop at
+// "end". The checks report in their order, each in the order of lines.
+TEST(Sterownik, SprawdzeniaWidzaWierszePoEnd) {
+  Stanowisko s;
+  const WynikAsemblacji& w =
+      s.Asembluj({"x: nop", "end", "x: nop", "mov: nop", "a b c d", "db 'abc", "1x: nop"});
+  EXPECT_EQ(w.Bledy, (Lista{"ERROR...5 linia. Bledny format ciagu liczb w \"db\" ",
+                            "Error: 4 linia. Zbyt wiele rozkazow. W wierszu, moze byc tylko 1 rozkaz",
+                            "ERROR...0 linia. Dublujaca sie etykieta: x",
+                            "ERROR...2 linia. Dublujaca sie etykieta: x",
+                            "ERROR...3 linia. Uzyto nazwy zastrzezonaje jako etykiety",
+                            "ERROR...6 linia. Uzyto liczby, jako etykiety"}));
+}
+
+TEST(Sterownik, BledyOstatniegoPrzebieguWKolejnosciWierszy) {
+  Stanowisko s;
+  const WynikAsemblacji& w = s.Asembluj({"xyz", "mov a, #300", "nop 1", "  ", "jmp x"});
+  EXPECT_EQ(w.Bledy, (Lista{"ERROR...0 linia. Nie ma takiego rozkazu", "ERROR...2 linia. Rozkaz nie pobiera argumentow",
+                            "ERROR...4 linia. oczekiwano: jmp @a+dptr"}));
+  EXPECT_EQ(w.Ostrzezenia, (Lista{"Warning...1 linia. Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"}));
+}
+
+// The directive warnings are given after a failed run too, from the values
+// of the first pass, where a later label still reads 0; operand warnings
+// come only from the final pass, which did not run.
+TEST(Sterownik, OstrzezeniaDyrektywTakzePoNieudanymPodziale) {
+  Lista linie = {"x: y: nop", "d1 data 300", "d2 data pozniej", "mov a, #300", "pozniej equ 300"};
+  Stanowisko s;
+  const WynikAsemblacji& w = s.Asembluj(linie);
+  EXPECT_TRUE(w.FlagaBledu);
+  EXPECT_EQ(w.Ostrzezenia, (Lista{"Warning...1 linia. Przekroczono zakres dla data: 0FFh (255)"}));
+  EXPECT_TRUE(w.FlagaOstrzezen);
+
+  Stanowisko t;
+  linie[0] = "nop";
+  const WynikAsemblacji& v = t.Asembluj(linie);
+  EXPECT_FALSE(v.FlagaBledu);
+  EXPECT_EQ(v.Ostrzezenia, (Lista{"Warning...3 linia. Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)",
+                                  "Warning...1 linia. Przekroczono zakres dla data: 0FFh (255)",
+                                  "Warning...2 linia. Przekroczono zakres dla data: 0FFh (255)"}));
 }
 
 TEST(Sterownik, PostepCztery_iPolKrokuNaLinie) {

@@ -21,3 +21,8 @@
         subb a, dptr       ; error: "Oczekiwano: A, Rn, direct, Ri, #data"
         add a, #cos        ; error: "Oczekiwano: A, Rn, direct, Ri, #data"
         subb a, #256       ; = 94 00 ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"
+        addc a, @r0        ; = 36
+        subb a, r0         ; = 98
+        add a, p1          ; = 25 90
+        subb a             ; error: "Oczekiwano argumentu"
+        addc a, #1, 2      ; error: "Rozkaz pobiera  2 argumenty - pierwszy a"

@@ -19,4 +19,20 @@
         setb @r0           ; error: "Oczekiwano: direct, C "
         setb               ; error: "Oczekiwano argumentu"
         clr a, c           ; error: "Rozkaz pobiera tylko 1 argument"
+        clr                ; error: "Oczekiwano argumentu"
+        cpl                ; error: "Oczekiwano argumentu"
+        setb p1            ; = D2 90
+        setb acc           ; = D2 E0
+        setb b.7           ; = D2 F7
+        clr P2.3           ; = C2 A3
+        cpl cy             ; = B2 D7
+        setb 0-1           ; error: "Oczekiwano zmiennej bitowej"
+        cpl 20h            ; = B2 20
+        clr 7Fh            ; = C2 7F
+        cpl #1             ; error: "Oczekiwano: A, direct, C "
+        clr @r0            ; error: "Oczekiwano: A, direct, C "
+        clr dptr           ; error: "Oczekiwano: A, direct, C "
+        setb r0            ; error: "Oczekiwano: direct, C "
+        setb nic           ; error: "Oczekiwano: direct, C "
+        clr 0-1            ; error: "Oczekiwano zmiennej bitowej"
 flaga   equ 5

@@ -47,3 +47,44 @@ duzy5   xdata 10000h       ; warning: "Przekroczono zakres dla xdata: 0FFFFh (65
 duzy6   equ 300
 duzy7   idata 0FFFFh
 duzy8:  code 300          ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"
+; Declarations written with tabs or a list; db lists end at a blank.
+        nop,               ; error: "Nieznany problem....."
+	x11	equ	9
+        db x11             ; = 09
+napis db 'a b',0           ; = 61 20 62 00
+y6      equ 5, 6
+        db y6              ; = 05
+pusta: ; a label alone
+        db 1,2;x           ; = 01 02
+        db 1 ,2            ; = 01
+        db 1, 2            ; = 01
+        db ' '             ; = 20
+        db ','             ; error: "Nie rozpoznano liczby '''"
+        db ',',1           ; error: "Nie rozpoznano liczby '''"
+        db '\\'            ; = 5C
+        db 'ab\'           ; = 61 62 27
+        db 'a'x            ; error: "db: niepoprawny ciag znakow"
+        db 1,'a',2         ; = 01 61 02
+        db 'a',1           ; = 61 01
+        db ',2'            ; error: "Nie rozpoznano liczby '2''"
+        db 300,1           ; = 2C 01
+        db 1,300           ; = 01 2C ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"
+buf     ds 10              ; error: "Rozkaz jeszcze nieobslugiwany. Brak funkcji RETURN :((("
+        db 0-1             ; = FF
+; A failed declaration keeps its row's address, which the warnings read.
+        org 0D00h
+xd      data nic           ; error: "data pobiera wartosc liczbowa" ; warning: "Przekroczono zakres dla data: 0FFh (255)"
+xd2     idata nic          ; error: "idata pobiera wartosc liczbowa"
+b7      equ acc.7
+bcy     equ c
+xa      equ a
+x7      data #5
+        db b7,bcy,xa,x7    ; = E7 D7 E0 05
+x8      set 255
+x9      bit 0-1
+x10     data 0-1
+        db x9              ; = FF
+        org 10000h+0E00h
+        lcall $            ; = 12 0E 00
+        org 0-0100h
+        lcall $            ; = 12 FF 00

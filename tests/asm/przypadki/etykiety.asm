@@ -11,6 +11,18 @@ r0:     nop
 dptr:   nop
 t2con:  nop
 p4.0:   nop
+a:      nop                ; error: "Uzyto nazwy zastrzezonaje jako etykiety"
+DB:     nop                ; error: "Uzyto nazwy zastrzezonaje jako etykiety"
+rlc:    nop                ; error: "Uzyto nazwy zastrzezonaje jako etykiety"
+cy:     nop                ; error: "Uzyto nazwy zastrzezonaje jako etykiety"
+b.7:    nop                ; error: "Uzyto nazwy zastrzezonaje jako etykiety"
+sbuf:   nop                ; error: "Uzyto nazwy zastrzezonaje jako etykiety"
+t2ex:   nop                ; error: "Uzyto nazwy zastrzezonaje jako etykiety"
+ab:     nop
+high:   nop
+@r0:    nop
+#:      nop
+0x:     nop                ; error: "Uzyto liczby, jako etykiety"
 1abc:   nop                ; error: "Uzyto liczby, jako etykiety"
 Start:  nop                ; error: "Dublujaca sie etykieta: Start"
 start:  nop                ; error: "Dublujaca sie etykieta: start"

@@ -19,3 +19,12 @@
         dec                ; error: "Oczekiwano argumentu"
         inc a, b           ; error: "Rozkaz pobiera tylko 1 argument"
         dec a,,b           ; error: "Rozkaz pobiera tylko 1 argument"
+        inc a, b, c        ; error: "Rozkaz pobiera tylko 1 argument"
+        dec 30h            ; = 15 30
+        dec @r0            ; = 16
+        dec r0             ; = 18
+        dec c              ; error: "Nieznany argument"
+        dec tr0            ; = 15 ; error: "Nieznana liczba"
+        inc @dptr          ; error: "Nieznany argument"
+        inc #nic           ; error: "Nieznany argument"
+        inc 300h           ; = 05 00 ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"

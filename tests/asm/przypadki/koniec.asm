@@ -3,6 +3,7 @@
         nop                ; = 00
         jnz dalej          ; error: "Spodziewano sie adresu do skoku"
         ljmp start         ; error: "Oczekiwano adresu"
+x12     end                ; error: "Nie ma takiego rozkazu"
 start:  End
 dalej:  nop
         db 'nie ma mnie'

@@ -32,3 +32,19 @@
         anl a, 1, 2        ; error: "Rozkaz pobiera tylko 2 argumenty"
         orl a              ; error: "Oczekiwano argumentu"
         xrl a, 1, 2        ; error: "Rozkaz pobiera  2 argumenty "
+        anl a, @r0         ; = 56
+        xrl a, @r0         ; = 66
+        orl a, @r1         ; = 47
+        anl a, #a          ; = 54 E0
+        anl c, nic         ; error: "Oczekiwano adresu bitu"
+        orl c, /nic        ; error: "Oczekiwano adresu bitu"
+        xrl c, /p1.0       ; error: "Oczekiwano: A, direct "
+        anl 30h, c         ; error: "Oczekiwano: a, #data"
+        xrl 30h, @r0       ; error: "Oczekiwano: a, #data"
+        orl a, a           ; error: "Oczekiwano: Rn, direct, Ri, #data"
+        xrl                ; error: "Oczekiwano argumentu"
+        anl                ; error: "Oczekiwano 2-ch ragumentow"
+        orl a, 1, 2        ; error: "Rozkaz pobiera  2 argumenty "
+        anl 300h, #1       ; = 53 00 01
+        anl 30h, #300      ; = 53 30 2C ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"
+        orl 300h, a        ; = 42 00 ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"

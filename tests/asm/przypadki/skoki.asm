@@ -56,3 +56,42 @@ podprogram:
 daleko: nop                ; = 00
 daleko-bis:
         nop                ; = 00
+; A label after the mnemonic, with "#", in quotes, in any case.
+        org 2100h
+lab1:nop                   ; = 00
+        nop lab2:          ; = 00
+        ljmp lab2          ; = 02 21 01
+        ljmp #lab1         ; = 02 21 00
+        ljmp LAB1          ; = 02 21 00
+        lcall #lab1        ; = 12 21 00
+        ljmp #$            ; error: "Oczekiwano adresu"
+        ljmp lab1+0        ; error: "Oczekiwano adresu"
+'x:y': nop                 ; = 00
+        ljmp 'X:Y'         ; = 02 21 0E
+        jb 20h.1, $        ; = 20 21 FD
+        jbc c, $           ; = 10 D7 FD
+        jb nic, $          ; error: "Oczekiwano adresu bitu"
+        jnb nic, nic2      ; error: "Oczekiwano adresu bitu"
+        djnz 300h, $       ; = D5 00 FD
+        djnz acc, $        ; = D5 E0 FD
+        djnz @r0, $        ; error: "Oczekiwano: direct, Rn"
+        djnz #5, $         ; error: "Oczekiwano: direct, Rn"
+        djnz tr0, nic      ; error: "Arg1 powinien byc liczba"
+        cjne b, #1, nic    ; error: "Spodziewano sie adresu do skoku"
+        cjne b, nic, $     ; error: "Oczekiwano: direct, #data"
+        cjne r0, #300, $   ; = B8 2C FD
+        cjne a, tr0, $     ; error: "Oczekiowano adresu: deirect, #data"
+        cjne a, c, $       ; error: "Oczekiowano adresu: deirect, #data"
+        cjne a, p1, $      ; = B5 90 FD
+        cjne @r0, #1, $    ; = B6 01 FD
+        cjne r7, #1, $     ; = BF 01 FD
+        sjmp $+2           ; = 80 00
+        ljmp               ; error: "Oczekiwano ragumentu"
+        lcall a, b         ; error: "Rozkaz pobiera tylko 1 argument"
+        acall              ; error: "Oczekiwano ragumentu"
+        jc                 ; error: "Oczekiwano ragumentu"
+        jz 1, 2            ; error: "Rozkaz pobiera tylko 1 argument"
+        jbc                ; error: "Oczekiwano 2-ch ragumentow"
+        jnb a, b, c        ; error: "Rozkaz pobiera tylko 2 argumenty"
+        djnz               ; error: "Oczekiwano 2-ch ragumentow"
+        cjne               ; error: "Rozkaz pobiera 3 argumenty"

@@ -35,3 +35,27 @@
         push tr0           ; error: "Nieznana Liczba"
         pop                ; error: "Oczekiwano argumentu"
         push a, b          ; error: "Rozkaz pobiera tylko jeden argument"
+        movc b, @a+pc, 1   ; error: "Rozkaz pobiera tylko 2 argumenty"
+        movc a             ; error: "Oczekiwano 2-ch ragumentow, pierwszy: a"
+        movc               ; error: "Oczekiwano 2-ch ragumentow, pierwszy: a"
+        push               ; error: "Oczekiwano argumentu"
+        pop a, b           ; error: "Rozkaz pobiera tylko jeden argument"
+        xchd a             ; error: "Oczekiwano argumentu"
+        xchd a, @r0, x     ; error: "Rozkaz pobiera  2 argumenty "
+        movx a, @r0, x     ; error: "Rozkaz pobiera tylko 2 argumenty"
+        xch a, nic         ; error: "Oczekiwano: Rn, Ri, direct"
+        xch a, p1          ; = C5 90
+        xch A, R3          ; = CB
+        xch a, a           ; error: "Oczekiwano: Rn, Ri, direct"
+        xchd a, 30h        ; error: "Oczekiwano: Rn, Ri, direct"
+        xchd b, @r0        ; error: "Oczekiwano: a"
+        xch a, 300h        ; = C5 00 ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"
+        movx @r1, #1       ; error: "Oczekiwano: a"
+        movx a, a          ; error: "Oczekiwano: a,Ri ; a,@dptr"
+        movx 30h, a        ; error: "Oczekiwano: A, Ri, @dptr"
+        movx dptr, a       ; error: "Oczekiwano: A, Ri, @dptr"
+        MOVX A, @DPTR      ; = E0
+        push 300h          ; = C0 00 ; warning: "Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)"
+        push r0            ; = C0 ; error: "Nieznana Liczba"
+stos    equ 7
+        pop #stos          ; = D0 07
