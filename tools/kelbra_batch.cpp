@@ -208,34 +208,23 @@ int main(int argc, char** argv) {
   auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
   kelbra::PodlaczPlytke(*j, *plytka);
   const std::string_view tekst(reinterpret_cast<const char*>(bajty->data()), bajty->size());
-  bool bledy = false;
-  bool emulacja = false;
   if (KonczySieNa(o.plik, ".hex") || KonczySieNa(o.plik, ".ihx")) {
     if (!kelbra::WczytajIntelHex(tekst, j->Code)) Zakoncz("niepoprawny plik Intel HEX: " + o.plik);
   } else if (KonczySieNa(o.plik, ".bin")) {
     if (bajty->size() > j->Code.size()) Zakoncz("obraz wiekszy niz 64 KB: " + o.plik);
     std::copy(bajty->begin(), bajty->end(), j->Code.begin());
   } else {
-    bledy = !Asembluj(tekst, o, *j);
-    // A successful assembly enters the emulation mode: core and LCD start again.
-    if (!bledy) {
-      j->ResetJadra();
-      plytka->ResetPlytki();
-      emulacja = true;
-    }
+    const bool poprawny = Asembluj(tekst, o, *j);
+    std::fflush(stdout);
+    if (!poprawny) return 1;
   }
-  std::fflush(stdout);
-  if (bledy) return 1;
+  // Entering the emulation mode, as a successful assembly does: the core and
+  // the LCD start again.
+  j->ResetJadra();
+  plytka->ResetPlytki();
 
   uint64_t cykle = 0;
-  if (o.cykle || o.doPC) {
-    // Entering emulation mode: the core resets and the LCD starts again.
-    if (!emulacja) {
-      j->ResetJadra();
-      plytka->ResetPlytki();
-    }
-    cykle = Uruchom(*j, o.cykle.value_or(DomyslnyLimitCykli), o.doPC);
-  }
+  if (o.cykle || o.doPC) cykle = Uruchom(*j, o.cykle.value_or(DomyslnyLimitCykli), o.doPC);
   if (o.zrzut) DrukujStan(*j, *plytka, cykle);
   return 0;
 }
