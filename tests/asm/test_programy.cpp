@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Pomocnicze.h"
+#include "Przebieg.h"
 
 namespace kelbra::test {
 namespace {
@@ -13,10 +14,7 @@ struct Program : Stanowisko {
     EXPECT_FALSE(w.FlagaBledu) << (w.Bledy.empty() ? "" : w.Bledy[0]);
     jadro->ResetJadra();
   }
-  void UruchomDo(uint16_t pc, int limit = 100000) {
-    for (int k = 0; k < limit && jadro->PC != pc; ++k) jadro->KrokJadra();
-    ASSERT_EQ(jadro->PC, pc);
-  }
+  void UruchomDo(uint16_t pc) { ASSERT_TRUE(DoAdresu(*jadro, pc)); }
   uint16_t Adres(const char* etykieta) { return static_cast<uint16_t>(*asembler->SzukajEtykiety(etykieta)); }
 };
 

@@ -6,19 +6,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "Przebieg.h"
 #include "Stanowisko.h"
 
 namespace kelbra::testy {
 namespace {
 
+using test::DoAdresu;
+
 void Wgraj(Jadro& j, uint16_t adres, const std::vector<uint8_t>& bajty) {
   std::copy(bajty.begin(), bajty.end(), j.Code.begin() + adres);
-}
-
-// Runs until PC reaches the address; false if it never does.
-bool DoAdresu(Jadro& j, uint16_t cel, int limit = 20000) {
-  for (int i = 0; i < limit && j.PC != cel; ++i) j.KrokJadra();
-  return j.PC == cel;
 }
 
 TEST(Programy, TextThroughMovxAtDptr) {
@@ -47,7 +44,7 @@ TEST(Programy, TextThroughMovxAtDptr) {
             0x80, 0xFE,        // 0022 koniec: SJMP $
         });
   Wgraj(*s.j, 0x0030, {'K', 'e', 'l', 'b', 'r', 'a', ' ', '8', '0', '5', '1', 0});
-  ASSERT_TRUE(DoAdresu(*s.j, 0x0022));
+  ASSERT_TRUE(DoAdresu(*s.j, 0x0022, 20000));
   EXPECT_EQ(s.Linia(0), "Kelbra 8051     ");
   EXPECT_EQ(s.lcd.LiczbaLinii, 2);
   EXPECT_EQ(s.Status(), 0x0B);
@@ -80,7 +77,7 @@ TEST(Programy, TextThroughMovxAtR0WithP2High) {
             0xF2,              // 0020 MOVX @R0,A   (XDATA 00F2h: not the LCD)
             0x80, 0xFE,        // 0021 SJMP $
         });
-  ASSERT_TRUE(DoAdresu(*s.j, 0x0021));
+  ASSERT_TRUE(DoAdresu(*s.j, 0x0021, 20000));
   EXPECT_EQ(s.Linia(1), "OK              ");
   EXPECT_EQ(s.j->Data[sfr::P1], 0x42);
   EXPECT_EQ(s.j->Xdata[0x00F2], 0x42);
@@ -109,14 +106,14 @@ TEST(Programy, PollingTheKeyBytesIntoPorts) {
             0xF5, 0x80,        // 000A MOV P0,A
             0x80, 0xF2,        // 000C SJMP 0000
         });
-  ASSERT_TRUE(DoAdresu(*s.j, 0x000C));
+  ASSERT_TRUE(DoAdresu(*s.j, 0x000C, 20000));
   EXPECT_EQ(s.j->Data[sfr::P1], 0xFF);
 
   s.plytka.PrzelaczKlStatyczny(0);
   s.plytka.PrzelaczKlStatyczny(2);
   s.plytka.KlDynamicznyMyszDol(9);
   s.j->KrokJadra();  // SJMP back to the start
-  ASSERT_TRUE(DoAdresu(*s.j, 0x000C));
+  ASSERT_TRUE(DoAdresu(*s.j, 0x000C, 20000));
   EXPECT_EQ(s.j->Data[sfr::P1], 0xFA);
   EXPECT_EQ(s.j->Data[sfr::P0], 0xFD);
   s.plytka.OdswiezDiody();

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "Przebieg.h"
 #include "StanTestowy.h"
 
 namespace kelbra::test {
@@ -16,17 +17,6 @@ std::unique_ptr<Jadro> Zaladuj(const Program& p) {
   for (const auto& [adres, bajty] : p)
     for (size_t k = 0; k < bajty.size(); ++k) j->Code[static_cast<uint16_t>(adres + k)] = bajty[k];
   return j;
-}
-
-uint64_t UruchomCykle(Jadro& j, uint64_t cykle) {
-  uint64_t wykonane = 0;
-  while (wykonane < cykle) wykonane += static_cast<uint64_t>(j.KrokJadra());
-  return wykonane;
-}
-
-void UruchomDo(Jadro& j, uint16_t pc, int limit = 100000) {
-  for (int k = 0; k < limit && j.PC != pc; ++k) j.KrokJadra();
-  ASSERT_EQ(j.PC, pc);
 }
 
 TEST(Program, PrzerwanieTimera0ZliczaPrzepelnienia) {
@@ -44,7 +34,7 @@ TEST(Program, PrzerwanieTimera0ZliczaPrzepelnienia) {
   });
   // The timer starts with SETB TR0's own cycle, at cycle 11; TL0 wraps every
   // 256 cycles from cycle 266 on.
-  UruchomCykle(*j, 266 + 9 * 256 + 128);
+  PrzezCykle(*j, 266 + 9 * 256 + 128);
   EXPECT_EQ(j->Data[0x30], 10);
   EXPECT_EQ(j->Data[sfr::SP], 0x07);
   EXPECT_EQ(j->PC, 0x003E);
@@ -58,7 +48,7 @@ TEST(Program, DwaPrzerwaniaNarazTimer0Pierwszy) {
       {0x000B, {0x75, 0x30, 0x01, 0x32}},        // MOV 30h,#1 ; RETI
       {0x001B, {0xE5, 0x30, 0xF5, 0x31, 0x32}},  // MOV A,30h ; MOV 31h,A ; RETI
   });
-  UruchomCykle(*j, 40);
+  PrzezCykle(*j, 40);
   EXPECT_EQ(j->Data[0x30], 1);
   EXPECT_EQ(j->Data[0x31], 1) << "the timer-1 handler runs after the timer-0 handler";
   EXPECT_EQ(j->Data[sfr::SP], 0x07);
@@ -74,9 +64,9 @@ TEST(Program, TimerBramkowanyCzekaNaInt0) {
                 0xD2, 0xB2,                      // SETB P3.2
                 0x00, 0x00, 0x80, 0xFE}},        // NOP x2 ; SJMP $
   });
-  UruchomDo(*j, 0x000A);
+  ASSERT_TRUE(DoAdresu(*j, 0x000A));
   EXPECT_EQ(j->Data[sfr::TL0], 0);
-  UruchomDo(*j, 0x000E);
+  ASSERT_TRUE(DoAdresu(*j, 0x000E));
   EXPECT_EQ(j->Data[sfr::TL0], 3) << "SETB P3.2 and two NOPs";
 }
 
@@ -93,7 +83,7 @@ TEST(Program, DodawanieBcdWieluBajtow) {
                 0xF5, 0x41,                      // MOV 41h,A
                 0x80, 0xFE}},
   });
-  UruchomDo(*j, 0x000E);
+  ASSERT_TRUE(DoAdresu(*j, 0x000E));
   EXPECT_EQ(j->Data[0x41], 0x69);
   EXPECT_EQ(j->Data[0x40], 0x12);
   EXPECT_EQ(j->CzytajBit(Jadro::BitCY), 0);
