@@ -1,0 +1,122 @@
+#include "EdytorRozkazow.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace kelbra {
+
+EdytorRozkazow::EdytorRozkazow(QWidget* rodzic) : QPlainTextEdit(rodzic) {
+  setObjectName("RichEdit_edycji_rozkazow");
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setTabChangesFocus(false);
+  QFont czcionka = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  setFont(czcionka);
+  setTabStopDistance(QFontMetricsF(czcionka).horizontalAdvance(QLatin1Char(' ')) * 8);
+  // The current program line is shown as a selection; keep it as visible
+  // when the focus is in another window (the board, the registers).
+  QPalette p = palette();
+  p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+  p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+  setPalette(p);
+}
+
+int EdytorRozkazow::LiczbaLinii() const {
+  const QTextDocument* d = document();
+  if (d->isEmpty()) return 0;
+  return d->blockCount();
+}
+
+QString EdytorRozkazow::TekstLinii(int y) const {
+  if (y < 0 || y >= LiczbaLinii()) return {};
+  // Block text, not toPlainText(): the latter turns a no-break space into a
+  // plain one.
+  return document()->findBlockByNumber(y).text();
+}
+
+std::u16string EdytorRozkazow::Linia(int y) const {
+  const QString t = TekstLinii(y);
+  return std::u16string(reinterpret_cast<const char16_t*>(t.utf16()), static_cast<size_t>(t.size()));
+}
+
+int EdytorRozkazow::DlugoscLinii(int y) const {
+  if (y < 0 || y >= LiczbaLinii()) return 0;
+  return document()->findBlockByNumber(y).length() - 1;
+}
+
+qint64 EdytorRozkazow::PoczatekLinii(int y) const {
+  if (y <= 0 || y >= LiczbaLinii()) return 0;
+  return PozycjaDoPrzesuniecia(document()->findBlockByNumber(y).position());
+}
+
+int EdytorRozkazow::LiniaPozycji(int pozycja) const { return document()->findBlock(pozycja).blockNumber(); }
+
+qint64 EdytorRozkazow::PozycjaDoPrzesuniecia(int pozycja) const {
+  return static_cast<qint64>(pozycja) + LiniaPozycji(pozycja);
+}
+
+int EdytorRozkazow::PrzesuniecieDoPozycji(qint64 przesuniecie) const {
+  if (przesuniecie <= 0) return 0;
+  // The last line whose start is at or before the offset, by bisection.
+  int lo = 0, hi = std::max(LiczbaLinii() - 1, 0);
+  while (lo < hi) {
+    const int mid = lo + (hi - lo + 1) / 2;
+    if (PozycjaDoPrzesuniecia(document()->findBlockByNumber(mid).position()) <= przesuniecie) lo = mid;
+    else hi = mid - 1;
+  }
+  const QTextBlock b = document()->findBlockByNumber(lo);
+  const qint64 wLinii = przesuniecie - PozycjaDoPrzesuniecia(b.position());
+  // An offset inside a line break lands at the end of its line.
+  return b.position() + static_cast<int>(std::min<qint64>(wLinii, b.length() - 1));
+}
+
+void EdytorRozkazow::UstawZaznaczenie(qint64 start, qint64 dlugosc) {
+  QTextCursor k(document());
+  k.setPosition(PrzesuniecieDoPozycji(start + std::max<qint64>(dlugosc, 0)));
+  k.setPosition(PrzesuniecieDoPozycji(start), QTextCursor::KeepAnchor);
+  setTextCursor(k);
+}
+
+int EdytorRozkazow::GornaLinia() const { return verticalScrollBar()->value(); }
+
+int EdytorRozkazow::WidoczneLinie() const { return viewport()->height() / WysokoscLinii(); }
+
+void EdytorRozkazow::UstawGornaLinie(int y) { verticalScrollBar()->setValue(std::max(y, 0)); }
+
+int EdytorRozkazow::WysokoscLinii() const {
+  const int h = qRound(blockBoundingRect(document()->firstBlock()).height());
+  return h > 0 ? h : fontMetrics().lineSpacing();
+}
+
+int EdytorRozkazow::GoraLiniiWWidoku(int y) const {
+  const QTextBlock gora = firstVisibleBlock();
+  const int gornaY = qRound(blockBoundingGeometry(gora).translated(contentOffset()).top());
+  return gornaY + (y - gora.blockNumber()) * WysokoscLinii();
+}
+
+void EdytorRozkazow::keyPressEvent(QKeyEvent* e) {
+  // Shift+Enter would start a new line inside the same block; it is an
+  // Enter like any other here.
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & Qt::ShiftModifier)) {
+    QKeyEvent zwykly(e->type(), e->key(), e->modifiers() & ~Qt::ShiftModifier, e->text());
+    keyPressEvent(&zwykly);
+    e->setAccepted(zwykly.isAccepted());
+    return;
+  }
+  if (PrzedKlawiszem && PrzedKlawiszem(e)) {
+    e->accept();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(e);
+  if (PoKlawiszu) PoKlawiszu(e);
+}
+
+void EdytorRozkazow::mousePressEvent(QMouseEvent* e) {
+  if (PrzedMysza) PrzedMysza(e->position().toPoint());
+  QPlainTextEdit::mousePressEvent(e);
+}
+
+}  // namespace kelbra

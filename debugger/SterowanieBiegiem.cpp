@@ -1,0 +1,162 @@
+#include "SterowanieBiegiem.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace kelbra {
+
+int64_t ZegarMonotoniczny::Milisekundy() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::string TekstCykli(uint32_t cykle) { return "Cykle= " + std::to_string(cykle); }
+
+std::string TekstCzasu(uint32_t sekundy, uint32_t cykle) {
+  char bufor[64];
+  std::snprintf(bufor, sizeof bufor, "Czas dzial. jadra: %02u:%02u:%02u.%03u", sekundy / 3600, sekundy / 60 % 60,
+                sekundy % 60, cykle / 1000);
+  return bufor;
+}
+
+std::string TekstPC(uint16_t pc, uint8_t kod) {
+  char bufor[48];
+  std::snprintf(bufor, sizeof bufor, "  PC= %u  CODE[PC]= %02X", pc, kod);
+  return bufor;
+}
+
+void SterowanieBiegiem::UstawTimery(bool ciagly, bool krokowy) {
+  if (ciagly == ciagly_ && krokowy == krokowy_) return;
+  ciagly_ = ciagly;
+  krokowy_ = krokowy;
+  okno_.UstawTimeryBiegu(ciagly, krokowy);
+}
+
+void SterowanieBiegiem::UstawTrybEmulacji(bool wlacz, int liczbaLinii) {
+  const bool saLinie = liczbaLinii > 0;
+  polecenia_.Nowy = !wlacz;
+  polecenia_.Kompilacja = !wlacz && saLinie;
+  polecenia_.Emulacja = wlacz;
+  if (!wlacz) polecenia_.Run = saLinie;
+  polecenia_.PrzyciskRun = wlacz || saLinie;
+  if (wlacz) ResetKelbry();
+  else UstawTimery(false, false);
+}
+
+void SterowanieBiegiem::Pauza() {
+  UstawTimery(false, false);
+  PokazBiezacaLinie();
+}
+
+void SterowanieBiegiem::Run() {
+  if (!polecenia_.Emulacja) return;
+  UstawTimery(true, false);
+  j_.CzasOdniesienia = zegar_.Milisekundy();
+}
+
+void SterowanieBiegiem::TickCiagly() {
+  const int64_t teraz = zegar_.Milisekundy();
+  const int64_t roznica = teraz - j_.CzasOdniesienia;
+  // Whole seconds of delay are dropped: only the milliseconds part refills.
+  const int64_t ms = roznica >= 0 ? roznica % 1000 : 0;
+  if (ms != 0) {
+    j_.CzasOdniesienia = teraz;
+    j_.BudzetCykli += static_cast<int32_t>(ms) * CykliNaMilisekunde;
+  }
+  int bezCykli = 0;
+  while (j_.BudzetCykli > 0) {
+    const int32_t n = j_.KrokJadra();
+    j_.LicznikCykli += static_cast<uint32_t>(n);
+    j_.BudzetCykli -= n;
+    if (SprawdzPulapke()) return;
+    bezCykli = n == 0 ? bezCykli + 1 : 0;
+    if (bezCykli >= LimitBezCykli) break;
+  }
+  okno_.OdswiezDiody();
+}
+
+void SterowanieBiegiem::PracaKrokowa() {
+  Pauza();
+  UstawTimery(false, true);
+}
+
+void SterowanieBiegiem::TickKrokowy() {
+  j_.LicznikCykli += static_cast<uint32_t>(j_.KrokJadra());
+  PokazBiezacaLinie();
+  SprawdzPulapke();
+}
+
+void SterowanieBiegiem::StepInto() {
+  Pauza();
+  j_.LicznikCykli += static_cast<uint32_t>(j_.KrokJadra());
+  PokazBiezacaLinie();
+}
+
+void SterowanieBiegiem::StepOver() {
+  Pauza();
+  const uint8_t kod = j_.Code[j_.PC];
+  int dlugosc = 0;
+  if ((kod & 0x1F) == 0x11) dlugosc = 2;  // ACALL
+  else if (kod == 0x12) dlugosc = 3;      // LCALL
+  const bool jestPowrot = dlugosc != 0;
+  const uint16_t powrot = static_cast<uint16_t>(j_.PC + dlugosc);
+  int64_t przydzial = LimitStepOver;
+  int bezCykli = 0;
+  do {
+    const int32_t n = j_.KrokJadra();
+    j_.LicznikCykli += static_cast<uint32_t>(n);
+    if (SprawdzPulapke()) return;
+    przydzial -= n;
+    bezCykli = n == 0 ? bezCykli + 1 : 0;
+    if (bezCykli >= LimitBezCykli) przydzial = 0;
+  } while (jestPowrot && j_.PC != powrot && przydzial > 0);
+  PokazBiezacaLinie();
+  if (jestPowrot && przydzial <= 0 && j_.PC != powrot) okno_.KomunikatStepOver();
+}
+
+void SterowanieBiegiem::Stop(int liczbaLinii) {
+  Pauza();
+  UstawTrybEmulacji(false, liczbaLinii);
+}
+
+void SterowanieBiegiem::ResetKelbry() {
+  Pauza();
+  j_.ResetJadra();
+  j_.LicznikCykli = 0;
+  j_.SekundyJadra = 0;
+  j_.BudzetCykli = 0;
+  j_.CzasOdniesienia = 0;
+  okno_.ResetPlytki();
+  PokazBiezacaLinie();
+}
+
+void SterowanieBiegiem::PrzesunPC(int linia) {
+  j_.PC = mapa_.AdresDoLinii(linia).value_or(0);
+  okno_.IdzDoLinii(linia);
+}
+
+void SterowanieBiegiem::PokazBiezacaLinie() {
+  const int32_t linia = mapa_.LiniaAdresu(j_.PC);
+  if (linia >= 0) okno_.IdzDoLinii(linia);
+}
+
+bool SterowanieBiegiem::SprawdzPulapke() {
+  if (!pulapki_.StopNaAdresie(j_.PC)) return false;
+  Pauza();
+  PokazBiezacaLinie();
+  return true;
+}
+
+TekstyStatusu SterowanieBiegiem::TickStatusu() {
+  TekstyStatusu t;
+  t.CaretPos = TekstPC(j_.PC, j_.Code[j_.PC]);
+  t.Cykle = TekstCykli(j_.LicznikCykli);
+  if (j_.LicznikCykli > 1'000'000) {
+    j_.LicznikCykli -= 1'000'000;
+    j_.SekundyJadra += 1;
+  }
+  t.Czas = TekstCzasu(j_.SekundyJadra, j_.LicznikCykli);
+  return t;
+}
+
+}  // namespace kelbra

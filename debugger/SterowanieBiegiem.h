@@ -1,0 +1,121 @@
+#pragma once
+// Run control of the main window: the editing and emulation modes with the
+// enabled state of every command, continuous run paced by a clock, step
+// mode, step into, step over, pause, stop, board reset, moving PC and the
+// status texts. The window turns its state into timers and widgets.
+
+#include <cstdint>
+#include <string>
+
+#include "Jadro.h"
+#include "Pulapki.h"
+
+namespace kelbra {
+
+// Milliseconds from a fixed point; the pacing only ever takes differences.
+class Zegar {
+ public:
+  virtual int64_t Milisekundy() = 0;
+
+ protected:
+  ~Zegar() = default;
+};
+
+// A monotonic clock, so that a change of the time of day cannot stall or
+// flood a run.
+class ZegarMonotoniczny final : public Zegar {
+ public:
+  int64_t Milisekundy() override;
+};
+
+// What run control asks of the window around it.
+class ObslugaBiegu {
+ public:
+  // Selects a source line and puts the arrow on it.
+  virtual void IdzDoLinii(int linia) = 0;
+  // The two run timers are to run or to stop.
+  virtual void UstawTimeryBiegu(bool ciagly, bool krokowy) = 0;
+  // The LCD's restart with the instructions 34h, 01h, 0Ch.
+  virtual void ResetPlytki() = 0;
+  // The board's LEDs after a continuous-run tick.
+  virtual void OdswiezDiody() = 0;
+  // Step over used up its allowance without returning.
+  virtual void KomunikatStepOver() = 0;
+
+ protected:
+  ~ObslugaBiegu() = default;
+};
+
+// Enabled state of the commands in the current mode.
+struct StanPolecen {
+  bool Nowy = true;          // Nowy1, Otworz2, SpeedButton1, SpeedButton2
+  bool Kompilacja = false;   // Kompilacja1, SpeedButton4
+  bool Emulacja = false;     // PracaKrokowa1 ... Stop1, SpeedButton6 ... SpeedButton11
+  bool Run = false;          // Run1
+  bool PrzyciskRun = false;  // SpeedButton5
+};
+
+struct TekstyStatusu {
+  std::string Cykle;     // LabelCykle
+  std::string Czas;      // LabelCzas
+  std::string CaretPos;  // LabelCaretPos
+};
+
+std::string TekstCykli(uint32_t cykle);
+std::string TekstCzasu(uint32_t sekundy, uint32_t cykle);
+std::string TekstPC(uint16_t pc, uint8_t kod);
+
+class SterowanieBiegiem {
+ public:
+  static constexpr int32_t CykliNaMilisekunde = 1000;
+  static constexpr int32_t LimitStepOver = 10'000'000;
+  // Consecutive instructions that take no cycle (opcode A5h) after which a
+  // tick or a step over gives up: such code never spends a budget.
+  static constexpr int LimitBezCykli = 0x10000;
+
+  SterowanieBiegiem(Jadro& jadro, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar, ObslugaBiegu& okno)
+      : j_(jadro), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
+
+  bool TrybEmulacji() const { return polecenia_.Emulacja; }
+  const StanPolecen& Polecenia() const { return polecenia_; }
+  bool TimerCiagly() const { return ciagly_; }
+  bool TimerKrokowy() const { return krokowy_; }
+
+  // Editing mode (off) or emulation mode (on, which resets the board);
+  // `liczbaLinii` is the editor's line count.
+  void UstawTrybEmulacji(bool wlacz, int liczbaLinii);
+
+  void Pauza();
+  // Starts the continuous run when in emulation mode; assembling first in
+  // editing mode is the window's step.
+  void Run();
+  void TickCiagly();
+  void PracaKrokowa();
+  void TickKrokowy();
+  void StepInto();
+  void StepOver();
+  void Stop(int liczbaLinii);
+  void ResetKelbry();
+  void PrzesunPC(int linia);
+
+  void PokazBiezacaLinie();
+  bool SprawdzPulapke();
+
+  // One tick of the status line: the texts, then a million cycles turned
+  // into a second.
+  TekstyStatusu TickStatusu();
+
+ private:
+  void UstawTimery(bool ciagly, bool krokowy);
+
+  Jadro& j_;
+  Pulapki& pulapki_;
+  const MapaAdresow& mapa_;
+  Zegar& zegar_;
+  ObslugaBiegu& okno_;
+  StanPolecen polecenia_;
+  bool ciagly_ = false;
+  bool krokowy_ = false;
+};
+
+}  // namespace kelbra
