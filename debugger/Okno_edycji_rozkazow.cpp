@@ -344,7 +344,7 @@ void Tokno_edycji_rozkazow::ZbudujMenuKontekstowe() {
   naglowek->setEnabled(false);
   for (int k = 1; k <= 80; ++k) {
     QAction* a = skocz->addAction(QString::number(k));
-    a->setObjectName(QString("N%11").arg(k));
+    a->setObjectName(QStringLiteral("N") + QString::number(k) + QLatin1Char('1'));
     a->setData(0);
     elementyEtykiet_.push_back(a);
     connect(a, &QAction::triggered, this, [this, a] { SkokDoEtykiety(a); });

@@ -1,1 +1,247 @@
-// Main window tests follow.
+// The main window driven by real key and mouse events.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolButton>
+
+#include "EdytorRozkazow.h"
+#include "Ograniczenia.h"
+#include "Okno_edycji_rozkazow.h"
+#include "Plytka.h"
+#include "Tabela_rozkazy.h"
+
+namespace kelbra {
+namespace {
+
+class OknoEdycji : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    okno.UstawOkna({.tabela = &tabela, .prn = &prn});
+    okno.PokazKomunikat = [this](const QString& tytul, const QString& tekst) { komunikaty << tytul + "|" + tekst; };
+    okno.show();
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    edytor()->setFocus();
+  }
+
+  EdytorRozkazow* edytor() { return okno.edytor(); }
+  QAction* akcja(const char* nazwa) { return okno.findChild<QAction*>(nazwa); }
+  QWidget* widget(const char* nazwa) { return okno.findChild<QWidget*>(nazwa); }
+  QTimer* timer(const char* nazwa) { return okno.findChild<QTimer*>(nazwa); }
+  void klawisz(int k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(edytor(), Qt::Key(k), m); }
+  void wpisz(const QString& tekst) {
+    for (const QString& linia : tekst.split('\n')) {
+      QTest::keyClicks(edytor(), linia);
+      klawisz(Qt::Key_Return);
+    }
+  }
+  QString zaznaczenie() { return edytor()->textCursor().selectedText(); }
+  // Clicks at the middle of a line of the editor.
+  void kliknijLinie(int y) {
+    const int h = edytor()->WysokoscLinii();
+    QTest::mouseClick(edytor()->viewport(), Qt::LeftButton, {},
+                      QPoint(40, edytor()->GoraLiniiWWidoku(y) + h / 2));
+  }
+
+  PlytkaKelbra plytka;
+  Tokno_edycji_rozkazow okno{plytka};
+  Ttabela_rozkazy tabela;
+  TFormOgraniczeniEmulatora prn;
+  QStringList komunikaty;
+};
+
+constexpr const char* Program =
+    "start: mov a,#0FEh\n"  // 0: 0000
+    "mov p1,a\n"            // 1: 0002
+    "loop: rl a\n"          // 2: 0004
+    "mov p1,a\n"            // 3: 0005
+    "acall opoz\n"          // 4: 0007
+    "sjmp loop\n"           // 5: 0009
+    "; opoznienie\n"        // 6
+    "opoz: mov r7,#20\n"    // 7: 000B
+    "djnz r7,$\n"           // 8: 000D
+    "ret";                  // 9: 000F
+
+TEST_F(OknoEdycji, PustyEdytorNieKompilujeINieUruchamia) {
+  EXPECT_EQ(edytor()->LiczbaLinii(), 0);
+  EXPECT_FALSE(akcja("Kompilacja1")->isEnabled());
+  EXPECT_FALSE(akcja("Run1")->isEnabled());
+  klawisz(Qt::Key_F9);
+  klawisz(Qt::Key_F9, Qt::ControlModifier);
+  EXPECT_FALSE(okno.sterowanie().TrybEmulacji());
+  EXPECT_FALSE(timer("TimerPracaCiaglaJadra")->isActive());
+  EXPECT_EQ(tabela.Model().rowCount(), 0);
+}
+
+TEST_F(OknoEdycji, BledyWLiscieIKlikPokazujeLinie) {
+  edytor()->setPlainText("nop\nmov a,\nnop\nx: y: nop\nnop");
+  klawisz(Qt::Key_F9);
+  EXPECT_FALSE(okno.sterowanie().TrybEmulacji());
+  auto* lista = okno.findChild<QListWidget*>("ListBoxBledy");
+  ASSERT_TRUE(widget("PanelDolny")->isVisible());
+  QStringList linie;
+  for (int k = 0; k < lista->count(); ++k) linie << lista->item(k)->text();
+  EXPECT_EQ(linie, QStringList({"Error: 3 linia. Zbyt wiele etykiet. W wierszu, moze byc tylko 1 etykieta"}));
+  QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0)).center());
+  EXPECT_EQ(zaznaczenie(), "x: y: nop");
+  EXPECT_EQ(okno.LiniaStrzalki(), 3);
+  EXPECT_TRUE(edytor()->hasFocus());
+  // A Run after the failed assembly runs nothing.
+  klawisz(Qt::Key_F9, Qt::ControlModifier);
+  EXPECT_FALSE(timer("TimerPracaCiaglaJadra")->isActive());
+}
+
+TEST_F(OknoEdycji, KompilacjaPrzelaczaPoleceniaIPisanieWracaDoEdycji) {
+  edytor()->setPlainText(Program);
+  klawisz(Qt::Key_F9);
+  ASSERT_TRUE(okno.sterowanie().TrybEmulacji());
+  for (const char* n : {"Nowy1", "Otworz2", "Kompilacja1"}) EXPECT_FALSE(akcja(n)->isEnabled()) << n;
+  for (const char* n : {"PracaKrokowa1", "StepInto1", "StepOver1", "ResetKelbry1", "ZatrzymajJadro1", "Stop1"})
+    EXPECT_TRUE(akcja(n)->isEnabled()) << n;
+  for (int b : {1, 2, 4}) EXPECT_FALSE(widget(qPrintable(QString("SpeedButton%1").arg(b)))->isEnabled()) << b;
+  for (int b : {3, 5, 6, 7, 8, 9, 10, 11, 12})
+    EXPECT_TRUE(widget(qPrintable(QString("SpeedButton%1").arg(b)))->isEnabled()) << b;
+  EXPECT_FALSE(widget("PanelDolny")->isVisible());
+  EXPECT_EQ(tabela.Model().rowCount(), 9);  // the comment line has no row
+  EXPECT_FALSE(prn.RichEditPRN()->toPlainText().isEmpty());
+
+  QTest::keyClicks(edytor(), " ");
+  EXPECT_FALSE(okno.sterowanie().TrybEmulacji());
+  EXPECT_TRUE(akcja("Kompilacja1")->isEnabled());
+  klawisz(Qt::Key_F9);
+  klawisz(Qt::Key_F10);
+  EXPECT_FALSE(okno.sterowanie().TrybEmulacji());
+  EXPECT_FALSE(akcja("Stop1")->isEnabled());
+}
+
+TEST_F(OknoEdycji, PulapkaZatrzymujeBiegINastepnyRunIdzieDalej) {
+  edytor()->setPlainText(Program);
+  kliknijLinie(3);
+  klawisz(Qt::Key_F5);
+  EXPECT_EQ(okno.pulapki().Linii(3), 0) << "set before assembling: no address yet";
+  klawisz(Qt::Key_F9, Qt::ControlModifier);  // assembles, then runs
+  EXPECT_EQ(okno.pulapki().Linii(3), 5);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return okno.jadro().PC == 5 && !timer("TimerPracaCiaglaJadra")->isActive(); },
+                              3000));
+  EXPECT_EQ(zaznaczenie(), "mov p1,a");
+  EXPECT_EQ(okno.LiniaStrzalki(), 3);
+  // The next Run executes the instruction and stops there again a loop later.
+  const uint32_t cykle = okno.jadro().LicznikCykli;
+  klawisz(Qt::Key_F9, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !timer("TimerPracaCiaglaJadra")->isActive(); }, 3000));
+  EXPECT_EQ(okno.jadro().PC, 5);
+  EXPECT_GT(okno.jadro().LicznikCykli, cykle + 40);
+  // F5 again removes it.
+  kliknijLinie(3);
+  klawisz(Qt::Key_F5);
+  EXPECT_EQ(okno.pulapki().Linii(3), -1);
+  EXPECT_FALSE(okno.pulapki().StopNaAdresie(5));
+}
+
+TEST_F(OknoEdycji, KrokiF7F8IStepOverBezPowrotu) {
+  edytor()->setPlainText(Program);
+  klawisz(Qt::Key_F9);
+  for (int k = 0; k < 4; ++k) klawisz(Qt::Key_F7);  // up to the acall
+  EXPECT_EQ(okno.jadro().PC, 7);
+  EXPECT_EQ(zaznaczenie(), "acall opoz");
+  klawisz(Qt::Key_F8);
+  EXPECT_EQ(okno.jadro().PC, 9);
+  EXPECT_EQ(okno.LiniaStrzalki(), 5);
+  klawisz(Qt::Key_F7);  // sjmp loop
+  EXPECT_EQ(okno.LiniaStrzalki(), 2);
+  EXPECT_TRUE(komunikaty.isEmpty());
+
+  // A call that never returns ends with the message.
+  edytor()->setPlainText("acall tu\nnop\ntu: sjmp tu");
+  klawisz(Qt::Key_F9);
+  klawisz(Qt::Key_F8);
+  EXPECT_EQ(komunikaty, QStringList({"Blad funkcji \"Step Over\"....|Wykonano 10 000 000 cykli i nie powrocono do "
+                                     "miejsca startu. Sprawdz poprawnosc swoich funkcji."}));
+  EXPECT_EQ(okno.LiniaStrzalki(), 2);
+}
+
+TEST_F(OknoEdycji, EnterWcinaABackspaceOdwcina) {
+  QTest::keyClicks(edytor(), "\tmov a,#1");
+  klawisz(Qt::Key_Return);
+  EXPECT_EQ(edytor()->TekstLinii(1), "\t");
+  EXPECT_EQ(edytor()->KolumnaKursora(), 1);
+  QTest::keyClicks(edytor(), "nop");
+  klawisz(Qt::Key_Return);
+  // Shift+Enter is an Enter too: a new line, indented.
+  klawisz(Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(edytor()->LiczbaLinii(), 4);
+  EXPECT_EQ(edytor()->TekstLinii(3), "\t");
+
+  edytor()->setPlainText("  a\n    b\n        ");
+  QTextCursor k = edytor()->textCursor();
+  k.movePosition(QTextCursor::End);
+  edytor()->setTextCursor(k);
+  klawisz(Qt::Key_Backspace);
+  EXPECT_EQ(edytor()->TekstLinii(2), "    ");
+  klawisz(Qt::Key_Backspace);
+  EXPECT_EQ(edytor()->TekstLinii(2), "  ");
+  // Typing into the text undoes both in one step each.
+  klawisz(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(edytor()->TekstLinii(2), "    ");
+}
+
+TEST_F(OknoEdycji, EnterPrzesuwaPulapkiPonizej) {
+  edytor()->setPlainText("a\nb\nc\nd\ne\nf\ng\nh\ni\nj");
+  for (int linia : {5, 9}) {
+    kliknijLinie(linia);
+    klawisz(Qt::Key_F5);
+  }
+  kliknijLinie(5);
+  klawisz(Qt::Key_End);
+  klawisz(Qt::Key_Return);
+  EXPECT_EQ(okno.pulapki().Linii(5), 0);
+  EXPECT_EQ(okno.pulapki().Linii(9), -1);
+  EXPECT_EQ(okno.pulapki().Linii(10), 0);
+  // A deleted selection of three lines moves it up by three.
+  QTextCursor k = edytor()->textCursor();
+  k.setPosition(edytor()->document()->findBlockByNumber(1).position());
+  k.setPosition(edytor()->document()->findBlockByNumber(4).position(), QTextCursor::KeepAnchor);
+  edytor()->setTextCursor(k);
+  klawisz(Qt::Key_Delete);
+  EXPECT_EQ(okno.pulapki().Linii(7), 0);
+  EXPECT_EQ(okno.pulapki().Linii(10), -1);
+}
+
+TEST_F(OknoEdycji, MenuKontekstoweEtykietySkaczaIPrzesuwajaPC) {
+  edytor()->setPlainText(Program);
+  klawisz(Qt::Key_F9);
+  auto* menu = okno.findChild<QMenu*>("PopupMenu1");
+  kliknijLinie(1);
+  const QPoint gdzie(40, edytor()->GoraLiniiWWidoku(1) + 3);
+  QTest::mousePress(edytor()->viewport(), Qt::RightButton, {}, gdzie);
+  // The platform follows a right press with a context-menu event.
+  QContextMenuEvent zdarzenie(QContextMenuEvent::Mouse, gdzie, edytor()->viewport()->mapToGlobal(gdzie));
+  QApplication::sendEvent(edytor()->viewport(), &zdarzenie);
+  QTest::mouseRelease(edytor()->viewport(), Qt::RightButton, {}, gdzie);
+  ASSERT_TRUE(menu->isVisible());
+  QStringList etykiety;
+  for (int k = 1; k <= 80; ++k)
+    if (QAction* a = okno.findChild<QAction*>(QString("N%1").arg(k) + "1"); a->isVisible()) etykiety << a->text();
+  EXPECT_EQ(etykiety, QStringList({"start", "loop", "opoz"}));
+  EXPECT_TRUE(akcja("PrzesuntutajlicznikPC1")->isEnabled());
+  menu->hide();
+  akcja("N31")->trigger();  // "opoz", with the automatic PC jump checked
+  EXPECT_EQ(okno.jadro().PC, 0x0B);
+  EXPECT_EQ(okno.LiniaStrzalki(), 7);
+  // The context menu's own breakpoint command acts on the pressed line.
+  akcja("UstawUsunblokade1")->trigger();
+  EXPECT_EQ(okno.pulapki().Linii(1), 2);
+}
+
+}  // namespace
+}  // namespace kelbra
