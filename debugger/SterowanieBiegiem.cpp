@@ -1,5 +1,6 @@
 #include "SterowanieBiegiem.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -63,14 +64,14 @@ void SterowanieBiegiem::TickCiagly() {
     j_.CzasOdniesienia = teraz;
     j_.BudzetCykli += static_cast<int32_t>(ms) * CykliNaMilisekunde;
   }
-  int bezCykli = 0;
   while (j_.BudzetCykli > 0) {
     const int32_t n = j_.KrokJadra();
     j_.LicznikCykli += static_cast<uint32_t>(n);
-    j_.BudzetCykli -= n;
+    // A zero-cycle opcode (A5h) still spends one cycle of the budget: a run
+    // of them between real instructions could otherwise hold the tick for
+    // minutes, and the unspent budget would pile up from tick to tick.
+    j_.BudzetCykli -= std::max(n, 1);
     if (SprawdzPulapke()) return;
-    bezCykli = n == 0 ? bezCykli + 1 : 0;
-    if (bezCykli >= LimitBezCykli) break;
   }
   okno_.OdswiezDiody();
 }
@@ -101,14 +102,13 @@ void SterowanieBiegiem::StepOver() {
   const bool jestPowrot = dlugosc != 0;
   const uint16_t powrot = static_cast<uint16_t>(j_.PC + dlugosc);
   int64_t przydzial = LimitStepOver;
-  int bezCykli = 0;
   do {
     const int32_t n = j_.KrokJadra();
     j_.LicznikCykli += static_cast<uint32_t>(n);
     if (SprawdzPulapke()) return;
-    przydzial -= n;
-    bezCykli = n == 0 ? bezCykli + 1 : 0;
-    if (bezCykli >= LimitBezCykli) przydzial = 0;
+    // As in a tick: a call into zero-cycle code comes back round to the call
+    // itself, so no count of them in a row would ever end the loop.
+    przydzial -= std::max(n, 1);
   } while (jestPowrot && j_.PC != powrot && przydzial > 0);
   PokazBiezacaLinie();
   if (jestPowrot && przydzial <= 0 && j_.PC != powrot) okno_.KomunikatStepOver();

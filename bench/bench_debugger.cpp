@@ -1,0 +1,109 @@
+// One tick of the continuous run as the main window's 500 ms timer does it:
+// half a million machine cycles, a breakpoint check after every
+// instruction, then the LED refresh of the attached board.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Asembler.h"
+#include "Plytka.h"
+#include "SterowanieBiegiem.h"
+
+namespace {
+
+using namespace kelbra;
+
+// A table copied into RAM through a subroutine, with arithmetic on each
+// byte shown on P1; the last line is never reached and holds the breakpoint.
+const std::vector<std::string> Program = {
+    "        mov sp,#60h",
+    "        mov dptr,#tablica",
+    "start:  mov r0,#30h",
+    "        mov r7,#16",
+    "petla:  mov a,r7",
+    "        movc a,@a+dptr",
+    "        add a,r2",
+    "        lcall zapisz",
+    "        xrl a,#5Ah",
+    "        mov b,#3",
+    "        mul ab",
+    "        mov p1,a",
+    "        djnz r7,petla",
+    "        inc r2",
+    "        mov a,r2",
+    "        anl a,#0Fh",
+    "        mov p2,a",
+    "        sjmp start",
+    "zapisz: mov @r0,a",
+    "        inc r0",
+    "        mov 40h,a",
+    "        rl a",
+    "        ret",
+    "tablica: db 3,1,4,1,5,9,2,6,5,3,5,8,9,7,9,3,2",
+    "koniec: sjmp koniec",
+};
+constexpr int LiniaPulapki = 24;
+
+// Each reading is one timer interval later.
+class ZegarTykniec final : public Zegar {
+ public:
+  int64_t Milisekundy() override { return ms_ += 500; }
+
+ private:
+  int64_t ms_ = 0;
+};
+
+class OknoZPlytka final : public ObslugaBiegu {
+ public:
+  explicit OknoZPlytka(PlytkaKelbra& plytka) : plytka_(plytka) {}
+  void IdzDoLinii(int) override {}
+  void UstawTimeryBiegu(bool, bool) override {}
+  void ResetPlytki() override { plytka_.ResetPlytki(); }
+  void OdswiezDiody() override { plytka_.OdswiezDiody(); }
+  void KomunikatStepOver() override {}
+
+ private:
+  PlytkaKelbra& plytka_;
+};
+
+void BM_TykniecieBieguCiaglego(benchmark::State& state) {
+  auto j = std::make_unique<Jadro>();
+  Asembler asembler(*j);
+  const WynikAsemblacji& wynik = asembler.Analizuj_kod_asemblera(Program);
+  if (wynik.FlagaBledu) {
+    state.SkipWithError("the program did not assemble");
+    return;
+  }
+  MapaAdresow mapa;
+  mapa.Zbuduj(wynik.Tabela);
+  PlytkaKelbra plytka;
+  PodlaczPlytke(*j, plytka);
+  Pulapki pulapki;
+  const int linii = static_cast<int>(Program.size());
+  pulapki.Przelacz(LiniaPulapki, mapa, linii);
+  if (!pulapki.StopNaAdresie(static_cast<uint16_t>(pulapki.Linii(LiniaPulapki)))) {
+    state.SkipWithError("the breakpoint has no address");
+    return;
+  }
+  ZegarTykniec zegar;
+  OknoZPlytka okno(plytka);
+  SterowanieBiegiem sterowanie(*j, pulapki, mapa, zegar, okno);
+  sterowanie.UstawTrybEmulacji(true, linii);
+  sterowanie.Run();
+
+  int64_t cykle = 0;
+  for (auto _ : state) {
+    const uint32_t przed = j->LicznikCykli;
+    sterowanie.TickCiagly();
+    cykle += static_cast<uint32_t>(j->LicznikCykli - przed);
+  }
+  if (!sterowanie.TimerCiagly()) state.SkipWithError("the run stopped at the breakpoint");
+  state.SetItemsProcessed(cykle);
+  state.counters["cykle/tik"] = benchmark::Counter(static_cast<double>(cykle), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_TykniecieBieguCiaglego)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
