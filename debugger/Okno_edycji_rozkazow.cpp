@@ -388,7 +388,9 @@ void Tokno_edycji_rozkazow::UstawTryb(bool emulacja) {
 void Tokno_edycji_rozkazow::OdswiezPolecenia() {
   const StanPolecen& s = sterowanie_.Polecenia();
   auto wlacz = [this](const char* nazwa, bool stan) {
-    if (QAction* a = findChild<QAction*>(nazwa)) a->setEnabled(stan);
+    QAction*& a = akcje_[nazwa];
+    if (!a) a = findChild<QAction*>(nazwa);
+    a->setEnabled(stan);
   };
   wlacz("Nowy1", s.Nowy);
   wlacz("Otworz2", s.Nowy);
@@ -443,6 +445,7 @@ void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
   postep_->hide();
   plytka_.lcd.ZerujFlagi();
   pulapki_.Przelicz(mapa_, edytor_->LiczbaLinii());
+  ++wersjaPulapek_;
   emit PoAsemblacji();
 }
 
@@ -473,7 +476,7 @@ void Tokno_edycji_rozkazow::BreakPointPulapka1Click() {
 
 void Tokno_edycji_rozkazow::UstawUsunblokade1Click() {
   pulapki_.Przelacz(ustawUsunBlokade_->data().toInt(), mapa_, edytor_->LiczbaLinii());
-  TimerZaznaczanieLiniiTimer();
+  ++wersjaPulapek_;
 }
 
 void Tokno_edycji_rozkazow::PrzesuntutajlicznikPC1Click() {
@@ -563,8 +566,10 @@ void Tokno_edycji_rozkazow::ZmianaTekstu(int pozycja, int usuniete, int dodane) 
     wciecieDoWykonania_ = true;
   }
   const int liczba = edytor_->LiczbaLinii();
-  if (liczba != poprzedniaLiczbaLinii_)
+  if (liczba != poprzedniaLiczbaLinii_) {
     pulapki_.Przesun(poprzedniaLiczbaLinii_, liczba, edytor_->LiniaPozycji(pozycja + dodane));
+    ++wersjaPulapek_;
+  }
   poprzedniaLiczbaLinii_ = liczba;
 }
 
@@ -606,18 +611,23 @@ void Tokno_edycji_rozkazow::KlikNaLiscie(QListWidgetItem* element) {
 }
 
 void Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer() {
-  const int h = edytor_->WysokoscLinii();
+  // The poll runs every millisecond: it compares a few numbers and builds
+  // the gutter's picture only when one of them moved.
   const int gora = edytor_->GornaLinia();
+  const bool strzalka = sterowanie_.TrybEmulacji() && !sterowanie_.TimerCiagly();
+  const std::array<int, 5> klucz = {gora, edytor_->viewport()->height(), edytor_->y() + edytor_->viewport()->y(),
+                                    wersjaPulapek_, strzalka ? liniaStrzalki_ : -1};
+  if (klucz == kluczMarginesu_) return;
+  kluczMarginesu_ = klucz;
+
+  const int h = edytor_->WysokoscLinii();
   const int widoczne = edytor_->viewport()->height() / h + 1;
   StanMarginesu s;
   s.WysokoscLinii = h;
-  s.Przesuniecie = edytor_->viewport()->mapTo(this, QPoint(0, 0)).y() - margines_->mapTo(this, QPoint(0, 0)).y() +
-                   edytor_->GoraLiniiWWidoku(gora);
+  s.Przesuniecie = edytor_->y() + edytor_->viewport()->y() - margines_->y() + edytor_->GoraLiniiWWidoku(gora);
   s.Znaczniki.resize(static_cast<size_t>(std::max(widoczne, 0)));
   for (int k = 0; k < widoczne; ++k) s.Znaczniki[static_cast<size_t>(k)] = pulapki_.JestNaLinii(gora + k);
-  if (sterowanie_.TrybEmulacji() && !sterowanie_.TimerCiagly() && liniaStrzalki_ >= gora &&
-      liniaStrzalki_ < gora + widoczne)
-    s.LiniaStrzalki = liniaStrzalki_ - gora;
+  if (strzalka && liniaStrzalki_ >= gora && liniaStrzalki_ < gora + widoczne) s.LiniaStrzalki = liniaStrzalki_ - gora;
   margines_->Pokaz(std::move(s));
 }
 

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <string_view>
 #include <memory>
 
 #include <QLabel>
@@ -159,6 +161,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QAction* przesunPC_ = nullptr;
   std::vector<QAction*> elementyEtykiet_;
   QAction* oknaAkcje_[5] = {};
+  std::map<std::string_view, QAction*> akcje_;  // by name, as first looked up
 
   QTimer* timerCiagly_ = nullptr;
   QTimer* timerKrokowy_ = nullptr;
@@ -166,6 +169,10 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QTimer* timerZaznaczania_ = nullptr;
 
   int liniaStrzalki_ = 0;
+  // Bumped by every change of the breakpoint tables, so the gutter's poll
+  // can tell when to look at them.
+  int wersjaPulapek_ = 0;
+  std::array<int, 5> kluczMarginesu_{};
   int poprzedniaLiczbaLinii_ = 0;  // the editor's Tag
   bool bledyDoPokazania_ = false;  // the last assembly found errors
   // A key waiting for the change it causes.

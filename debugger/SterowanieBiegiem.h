@@ -69,9 +69,6 @@ class SterowanieBiegiem {
  public:
   static constexpr int32_t CykliNaMilisekunde = 1000;
   static constexpr int32_t LimitStepOver = 10'000'000;
-  // Consecutive instructions that take no cycle (opcode A5h) after which a
-  // tick or a step over gives up: such code never spends a budget.
-  static constexpr int LimitBezCykli = 0x10000;
 
   SterowanieBiegiem(Jadro& jadro, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar, ObslugaBiegu& okno)
       : j_(jadro), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
