@@ -4,15 +4,13 @@
 #include <exception>
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 
 #include "Ograniczenia.h"
 #include "Okno_edycji_rozkazow.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
+#include "TlumaczenieQt.h"
 
 namespace {
 
@@ -41,10 +39,7 @@ int main(int argc, char** argv) {
   aplikacja.setApplicationName("kelbra");
   aplikacja.setApplicationDisplayName("Emulator kelbry WEX");
 
-  // Qt's own Polish texts: "Tak", "Nie", "Anuluj" on standard buttons.
-  QTranslator tlumaczenieQt;
-  if (tlumaczenieQt.load(QLocale(QLocale::Polish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&tlumaczenieQt);
+  kelbra::ZaladujTlumaczenieQt(aplikacja);
 
   kelbra::PlytkaKelbra plytka;
   kelbra::Tokno_edycji_rozkazow okno(plytka);

@@ -7,6 +7,8 @@
 #include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -19,6 +21,7 @@
 #include "Okno_edycji_rozkazow.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
+#include "TlumaczenieQt.h"
 
 namespace kelbra {
 namespace {
@@ -96,6 +99,13 @@ TEST_F(OknoEdycji, BledyWLiscieIKlikPokazujeLinie) {
   EXPECT_EQ(zaznaczenie(), "x: y: nop");
   EXPECT_EQ(okno.LiniaStrzalki(), 3);
   EXPECT_TRUE(edytor()->hasFocus());
+  // Items without a line number, or with one past the text, do nothing.
+  for (const char* tekst : {"bez numeru", "ERROR...99 linia. za daleko"}) {
+    lista->addItem(tekst);
+    QListWidgetItem* element = lista->item(lista->count() - 1);
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(element).center());
+    EXPECT_EQ(zaznaczenie(), "x: y: nop") << tekst;
+  }
   // A Run after the failed assembly runs nothing.
   klawisz(Qt::Key_F9, Qt::ControlModifier);
   EXPECT_FALSE(timer("TimerPracaCiaglaJadra")->isActive());
@@ -241,6 +251,14 @@ TEST_F(OknoEdycji, MenuKontekstoweEtykietySkaczaIPrzesuwajaPC) {
   // The context menu's own breakpoint command acts on the pressed line.
   akcja("UstawUsunblokade1")->trigger();
   EXPECT_EQ(okno.pulapki().Linii(1), 2);
+}
+
+TEST(TlumaczenieQt, PrzyciskiStandardoweMowiaPoPolsku) {
+  ASSERT_TRUE(ZaladujTlumaczenieQt(*QCoreApplication::instance()));
+  QMessageBox pytanie(QMessageBox::Question, "t", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(pytanie.button(QMessageBox::Yes)->text().remove('&'), "Tak");
+  EXPECT_EQ(pytanie.button(QMessageBox::No)->text().remove('&'), "Nie");
+  EXPECT_EQ(pytanie.button(QMessageBox::Cancel)->text().remove('&'), "Anuluj");
 }
 
 }  // namespace
