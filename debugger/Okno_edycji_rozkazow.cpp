@@ -631,10 +631,7 @@ void Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer() {
   margines_->Pokaz(std::move(s));
 }
 
-void Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer() {
-  sterowanie_.TickCiagly();
-  OdswiezPolecenia();
-}
+void Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer() { sterowanie_.TickCiagly(); }
 
 void Tokno_edycji_rozkazow::TimerPracaKrokowaTimer() { sterowanie_.TickKrokowy(); }
 
