@@ -74,6 +74,9 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   SterowanieBiegiem& sterowanie() { return sterowanie_; }
   EdytorRozkazow* edytor() const { return edytor_; }
   int LiniaStrzalki() const { return liniaStrzalki_; }
+  // The gutter's 1 ms poll; other windows that poll at the same rate follow
+  // it instead of waking the program up a second time each millisecond.
+  QTimer* PulsMilisekundowy() const { return timerZaznaczania_; }
 
   // Message boxes go through here, so a test can answer them.
   std::function<void(const QString& tytul, const QString& tekst)> PokazKomunikat;
