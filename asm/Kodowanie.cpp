@@ -30,7 +30,8 @@ const std::unordered_map<char32_t, unsigned char>& Odwrotna() {
   return mapa;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+}  // namespace
+
 std::optional<std::u32string> ZUtf8(std::string_view s) {
   std::u32string w;
   w.reserve(s.size());
@@ -70,8 +71,6 @@ std::optional<std::u32string> ZUtf8(std::string_view s) {
   return w;
 }
 
-}  // namespace
-
 char32_t ZnakCp1250(unsigned char bajt) { return bajt < 0x80 ? bajt : Gorna[bajt - 0x80u]; }
 
 std::u32string DekodujTekst(std::string_view bajty) {
@@ -84,6 +83,8 @@ std::u32string DekodujTekst(std::string_view bajty) {
   for (char c : bajty) w.push_back(ZnakCp1250(static_cast<unsigned char>(c)));
   return w;
 }
+
+bool ZnakWCp1250(char32_t z) { return z < 0x80 || Odwrotna().count(z) != 0; }
 
 std::string DoCp1250(std::u32string_view tekst) {
   std::string w;

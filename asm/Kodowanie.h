@@ -3,6 +3,7 @@
 // on Windows-1250 bytes, the board users' code page; files may come as
 // UTF-8 or as that code page, and printed text is UTF-8.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,13 @@ namespace kelbra {
 // File bytes to Unicode: UTF-8 when the bytes are valid UTF-8 (a leading
 // byte-order mark dropped), otherwise Windows-1250.
 std::u32string DekodujTekst(std::string_view bajty);
+
+// Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF),
+// or nothing when the bytes are not such text.
+std::optional<std::u32string> ZUtf8(std::string_view bajty);
+
+// True when the character has a byte in Windows-1250.
+bool ZnakWCp1250(char32_t z);
 
 // Unicode to Windows-1250; a character outside the code page becomes "?".
 std::string DoCp1250(std::u32string_view tekst);

@@ -15,6 +15,7 @@
 #include "IntelHex.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
+#include "PlikZrodlowy.h"
 #include "Plytka.h"
 #include "WydrukPRN.h"
 
@@ -164,12 +165,11 @@ void DrukujStan(const Jadro& j, const kelbra::PlytkaKelbra& plytka, uint64_t cyk
   DrukujLinieLcd("LCD2", plytka.lcd.ZnakiLinii(1));
 }
 
-// The source as the editor holds it: the trailing window-layout line is not
-// part of the program.
+// The source as the editor holds it: the trailing window-layout line is
+// taken off as bytes before the rest is decoded, and is no part of the
+// program.
 std::vector<std::string> LinieProgramu(std::string_view bajty) {
-  std::vector<std::string> linie = kelbra::LinieTekstu(bajty);
-  if (!linie.empty() && linie.back().compare(0, 15, ";pozycja okien:") == 0) linie.pop_back();
-  return linie;
+  return kelbra::LinieDlaAsemblera(kelbra::CzytajPlikZrodlowy(bajty).Linie);
 }
 
 void DrukujLinie(const std::vector<std::string>& linie) {

@@ -116,6 +116,15 @@ TEST(KelbraBatch, PlikUtf8PiszeBajtyStronyKodowej) {
   EXPECT_EQ(w.wyjscie, ":02000000BF80BF\n:00000001FF\n");
 }
 
+TEST(KelbraBatch, PlikUtf8ZLiniaPozycjiOkienOWysokichBajtach) {
+  // The layout line's payload is not text: its bytes must not decide the
+  // encoding of the program above it.
+  PlikTymczasowy p("utf8_pozycje.asm", "db '\xC4\x85'\r\n;pozycja okien:\xC8\xFF\x64\x64t\r\n");
+  const Wynik w = Uruchom("--hex " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_EQ(w.wyjscie, ":01000000B946\n:00000001FF\n");
+}
+
 TEST(KelbraBatch, LiniaPozycjiOkienTylkoNaKoncu) {
   PlikTymczasowy p("pozycje.asm", ";pozycja okien:x\nnop\n");
   const Wynik w = Uruchom("--prn " + p.Sciezka());
