@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "Data.h"
+#include "Kelbra.h"
 #include "Ograniczenia.h"
 #include "Okno_edycji_rozkazow.h"
 #include "Plytka.h"
+#include "Rejestry.h"
+#include "Sfr.h"
 #include "Tabela_rozkazy.h"
 #include "TlumaczenieQt.h"
 
@@ -35,19 +39,41 @@ class Aplikacja final : public QApplication {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Wayland lets no program place its own windows, so the stored layout
+  // could not be applied there; X11 does, where it is available.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      !qEnvironmentVariableIsEmpty("DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "xcb");
   Aplikacja aplikacja(argc, argv);
   aplikacja.setApplicationName("kelbra");
-  aplikacja.setApplicationDisplayName("Emulator kelbry WEX");
 
   kelbra::ZaladujTlumaczenieQt(aplikacja);
 
   kelbra::PlytkaKelbra plytka;
   kelbra::Tokno_edycji_rozkazow okno(plytka);
   kelbra::Ttabela_rozkazy tabela;
+  kelbra::TFormRejestry rejestry;
+  kelbra::TFormDataSFR sfr;
+  kelbra::TFormDATA pamiec;
+  // The inspection windows see the machine state from the main window's
+  // first showing on.
+  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PierwszePokazanie, [&] {
+    rejestry.UstawWidoki(okno.jadro(), okno.asembler());
+    sfr.UstawWidoki(okno.jadro(), okno.asembler());
+    pamiec.UstawWidoki(okno.jadro(), okno.asembler());
+  });
+  kelbra::TFormKelbra kelbraOkno(plytka);
+  kelbraOkno.UstawPuls(okno.PulsMilisekundowy());
+  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbraOkno,
+                   &kelbra::TFormKelbra::PoTyknieciuBiegu);
   kelbra::TFormOgraniczeniEmulatora prn;
 
   kelbra::Tokno_edycji_rozkazow::OknaPomocnicze okna;
   okna.tabela = &tabela;
+  okna.kelbra = &kelbraOkno;
+  okna.rejestry = &rejestry;
+  okna.sfr = &sfr;
+  okna.pamiec = &pamiec;
   okna.prn = &prn;
   okno.UstawOkna(okna);
   okno.show();

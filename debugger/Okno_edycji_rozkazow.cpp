@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -10,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -22,6 +26,7 @@
 #include "Kodowanie.h"
 #include "Margines.h"
 #include "Ograniczenia.h"
+#include "PlikZrodlowy.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
 #include "WydrukPRN.h"
@@ -83,12 +88,25 @@ void LegendaKlawiszy::paintEvent(QPaintEvent*) {
 Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodzic)
     : QMainWindow(rodzic), plytka_(plytka) {
   setObjectName("okno_edycji_rozkazow");
-  setWindowTitle("Emulator kelbry WEX");
+  UstawTytul({});
   jadro_.ResetJadra();
 
   PokazKomunikat = [this](const QString& tytul, const QString& tekst) {
     QMessageBox okno(QMessageBox::Warning, tytul, tekst, QMessageBox::Ok, this);
     okno.exec();
+  };
+  // Questions have no icon and no owner window.
+  Zapytaj = [](const QString& tytul, const QString& pytanie, QMessageBox::StandardButtons przyciski) {
+    QMessageBox okno(QMessageBox::NoIcon, tytul, pytanie, przyciski);
+    return static_cast<QMessageBox::StandardButton>(okno.exec());
+  };
+  PokazBlad = [this](const QString& tekst) { QMessageBox::critical(this, "Błąd", tekst); };
+  DialogOtwarcia = [this](const QString& katalog, const QString& filtr) {
+    return QFileDialog::getOpenFileName(this, "Otwórz", katalog, filtr);
+  };
+  DialogZapisu = [this](const QString& katalog, const QString& filtr) {
+    return QFileDialog::getSaveFileName(this, "Zapisz jako", katalog, filtr, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
   };
 
   auto* srodek = new QWidget(this);
@@ -251,11 +269,11 @@ void Tokno_edycji_rozkazow::ZbudujMenu() {
 
   QMenu* plik = pasek->addMenu("Plik");
   plik->setObjectName("Plik1");
-  Akcja(plik, "Nowy1", "Nowy", {}, nullptr);
+  Akcja(plik, "Nowy1", "Nowy", {}, &T::Nowy1Click);
   plik->addSeparator();
-  Akcja(plik, "Otworz2", "Otwórz", QKeySequence(Qt::Key_F3), nullptr);
-  Akcja(plik, "Zapisz1", "Zapisz", QKeySequence(Qt::Key_F2), nullptr);
-  Akcja(plik, "Zapiszjako1", "Zapisz jako", QKeySequence(Qt::CTRL | Qt::Key_F2), nullptr);
+  Akcja(plik, "Otworz2", "Otwórz", QKeySequence(Qt::Key_F3), &T::Otworz2Click);
+  Akcja(plik, "Zapisz1", "Zapisz", QKeySequence(Qt::Key_F2), &T::Zapisz1Click);
+  Akcja(plik, "ZapiszJako1", "Zapisz jako", QKeySequence(Qt::CTRL | Qt::Key_F2), &T::ZapiszJako1Click);
   plik->addSeparator();
   connect(Akcja(plik, "Koniec1", "Koniec", {}, nullptr), &QAction::triggered, this, &QWidget::close);
 
@@ -290,11 +308,14 @@ void Tokno_edycji_rozkazow::ZbudujMenu() {
   }
   QMenu* reset = menuOkna_->addMenu("--- Reset Okien");
   reset->setObjectName("ResetOkien1");
-  Akcja(reset, "Wszystkieokna1", "Wszystkie okna", {}, nullptr);
+  connect(Akcja(reset, "Wszystkieokna1", "Wszystkie okna", {}, nullptr), &QAction::triggered, this,
+          [this] { ResetujOkna(-1); });
   reset->addSeparator();
   const char* nazwyResetu[5] = {"Analizakoduasemblera2", "Kelbra2", "Rejestry2", "DaneSFR1", "Pamieci1"};
   const char* tytulyResetu[5] = {"Analiza kodu asemblera", "Kelbra", "Rejestry", "Dane SFR", "Pamięci"};
-  for (int k = 0; k < 5; ++k) Akcja(reset, nazwyResetu[k], QString::fromUtf8(tytulyResetu[k]), {}, nullptr);
+  for (int k = 0; k < 5; ++k)
+    connect(Akcja(reset, nazwyResetu[k], QString::fromUtf8(tytulyResetu[k]), {}, nullptr), &QAction::triggered, this,
+            [this, k] { ResetujOkna(k + 1); });
   connect(menuOkna_, &QMenu::aboutToShow, this, [this] {
     QWidget* okna[5] = {okna_.tabela, okna_.kelbra, okna_.rejestry, okna_.sfr, okna_.pamiec};
     for (int k = 0; k < 5; ++k) {
@@ -363,6 +384,7 @@ void Tokno_edycji_rozkazow::ZbudujMenuKontekstowe() {
 void Tokno_edycji_rozkazow::UstawOkna(const OknaPomocnicze& okna) {
   okna_ = okna;
   if (okna_.tabela) okna_.tabela->Model().UstawTabele(&asembler_.Wynik().Tabela);
+  zarzadca_.UstawOkna({this, okna_.tabela, okna_.kelbra, okna_.rejestry, okna_.sfr, okna_.pamiec}, okna_.sekcjeSfr);
 }
 
 void Tokno_edycji_rozkazow::showEvent(QShowEvent* e) {
@@ -372,13 +394,160 @@ void Tokno_edycji_rozkazow::showEvent(QShowEvent* e) {
   menuOkna_->menuAction()->setVisible(true);
   PodlaczPlytke(jadro_, plytka_);
   emit PierwszePokazanie();
+  zarzadca_.ZapamietajDomyslnePozycje();
 }
 
 void Tokno_edycji_rozkazow::closeEvent(QCloseEvent* e) {
+  const auto odpowiedz = Zapytaj3("Koniec programu...", "Czy chcesz zapisac zmiany w pliku?");
+  if (odpowiedz == QMessageBox::Cancel || (odpowiedz == QMessageBox::Yes && !Zapisz())) {
+    e->ignore();
+    return;
+  }
   e->accept();
   // The auxiliary windows end with this one.
   QCoreApplication::quit();
 }
+
+QMessageBox::StandardButton Tokno_edycji_rozkazow::Zapytaj3(const QString& tytul, const QString& pytanie) {
+  return Zapytaj(tytul, pytanie, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+void Tokno_edycji_rozkazow::UstawTytul(const QString& przyrostek) {
+  setWindowTitle(QString(PrefiksTytulu) + przyrostek);
+}
+
+QString Tokno_edycji_rozkazow::KatalogDialogow() const {
+  if (!katalog_.isEmpty()) return katalog_;
+  const QString programu = QCoreApplication::applicationDirPath();
+  return QFileInfo(programu).isWritable() ? programu : QDir::homePath();
+}
+
+void Tokno_edycji_rozkazow::Nowy1Click() {
+  const auto odpowiedz = Zapytaj3("Nowy...", "Czy chcesz zapisac zmiany w pliku zanim stworzysz nowy?");
+  if (odpowiedz == QMessageBox::Cancel || (odpowiedz == QMessageBox::Yes && !Zapisz())) return;
+  edytor_->clear();
+  nazwaPliku_.clear();
+  kodowanie_ = KodowaniePliku::Cp1250;
+  bom_ = false;
+  UstawTryb(false);
+  ResetujOkna(-1);
+  bledyDoPokazania_ = false;
+  OdswiezPolecenia();
+  UstawTytul({});
+}
+
+void Tokno_edycji_rozkazow::Otworz2Click() {
+  const auto odpowiedz = Zapytaj3("Otworz...", "Czy chcesz zapisac zmiany w pliku przed otwarciem nowego?");
+  if (odpowiedz == QMessageBox::Cancel || (odpowiedz == QMessageBox::Yes && !Zapisz())) return;
+  // Nothing is cleared before a file has been read: a cancelled dialog or an
+  // unreadable file leaves the text, its name and the caption as they were.
+  const QString sciezka = DialogOtwarcia(KatalogDialogow(), "Pliki *.asm (*.asm);;Wszystko *.* (*)");
+  if (sciezka.isEmpty()) return;
+  OtworzPlik(sciezka);
+}
+
+bool Tokno_edycji_rozkazow::OtworzPlik(const QString& sciezka) {
+  QFile plik(sciezka);
+  if (QFileInfo(sciezka).isDir()) {
+    PokazBlad(QString("Nie można otworzyć pliku %1: to jest folder.").arg(QDir::toNativeSeparators(sciezka)));
+    return false;
+  }
+  if (!plik.open(QIODevice::ReadOnly)) {
+    PokazBlad(QString("Nie można otworzyć pliku %1:\n%2").arg(QDir::toNativeSeparators(sciezka), plik.errorString()));
+    return false;
+  }
+  if (plik.size() > NajwiekszyPlik) {
+    PokazBlad(QString("Plik %1 jest za duży (%2 MB). Edytor otwiera pliki do %3 MB.")
+                  .arg(QDir::toNativeSeparators(sciezka))
+                  .arg(plik.size() / (1024 * 1024))
+                  .arg(NajwiekszyPlik / (1024 * 1024)));
+    return false;
+  }
+  const QByteArray bajty = plik.readAll();
+  if (plik.error() != QFileDevice::NoError) {
+    PokazBlad(QString("Nie można odczytać pliku %1:\n%2").arg(QDir::toNativeSeparators(sciezka), plik.errorString()));
+    return false;
+  }
+  const PlikZrodlowy zrodlo = CzytajPlikZrodlowy(std::string_view(bajty.constData(), static_cast<size_t>(bajty.size())));
+  nazwaPliku_ = sciezka;
+  kodowanie_ = zrodlo.Kodowanie;
+  bom_ = zrodlo.Bom;
+  katalog_ = QFileInfo(sciezka).absolutePath();
+  UstawTytul(QFileInfo(sciezka).fileName());
+  UstawTryb(false);
+  WczytajPozycjeOkien(-1, zrodlo.LiniaPozycji);
+  QString tekst;
+  for (size_t i = 0; i < zrodlo.Linie.size(); ++i) {
+    if (i) tekst += QLatin1Char('\n');
+    tekst += QString::fromUcs4(zrodlo.Linie[i].data(), static_cast<qsizetype>(zrodlo.Linie[i].size()));
+  }
+  edytor_->setPlainText(tekst);
+  bledyDoPokazania_ = false;
+  OdswiezPolecenia();
+  return true;
+}
+
+void Tokno_edycji_rozkazow::Zapisz1Click() { Zapisz(); }
+void Tokno_edycji_rozkazow::ZapiszJako1Click() { ZapiszJako(); }
+
+bool Tokno_edycji_rozkazow::Zapisz() { return nazwaPliku_.isEmpty() ? ZapiszJako() : ZapiszDo(nazwaPliku_); }
+
+bool Tokno_edycji_rozkazow::ZapiszJako() {
+  QString sciezka = DialogZapisu(KatalogDialogow(), "Plik *.asm (*.asm)");
+  if (sciezka.isEmpty()) return false;
+  // The extension test is exact: "test.ASM" becomes "test.ASM.asm".
+  if (!sciezka.endsWith(".asm", Qt::CaseSensitive)) sciezka += ".asm";
+  // The dialog cannot know the completed name, so the question about
+  // overwriting is asked here, about the file that will be written.
+  if (QFileInfo::exists(sciezka) &&
+      Zapytaj("Zapisz jako...", QString("Plik %1 już istnieje.\nCzy chcesz go zastąpić?")
+                                    .arg(QDir::toNativeSeparators(sciezka)),
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return false;
+  if (!ZapiszDo(sciezka)) return false;
+  nazwaPliku_ = sciezka;
+  katalog_ = QFileInfo(sciezka).absolutePath();
+  UstawTytul("\\" + QFileInfo(sciezka).fileName());
+  return true;
+}
+
+bool Tokno_edycji_rozkazow::ZapiszDo(const QString& sciezka) {
+  std::vector<std::u32string> linie;
+  linie.reserve(static_cast<size_t>(edytor_->LiczbaLinii()));
+  if (edytor_->LiczbaLinii() > 0)
+    for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) {
+      const QList<uint> ucs = b.text().toUcs4();
+      linie.emplace_back(ucs.begin(), ucs.end());
+    }
+  if (!DaSieZapisac(linie, kodowanie_)) {
+    if (Zapytaj("Zapisz...",
+                "Tekst zawiera znaki, których nie da się zapisać w kodowaniu Windows-1250.\n"
+                "Czy zapisać plik w kodowaniu UTF-8?",
+                QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
+      return false;
+    kodowanie_ = KodowaniePliku::Utf8;
+  }
+  const std::string bajty =
+      ZapiszPlikZrodlowy(linie, kodowanie_, bom_, LiniaPozycjiOkien(zarzadca_.ZbierzPozycjeOkien()));
+  // Written beside the old file and renamed over it: a failed write leaves
+  // the old file as it was.
+  QSaveFile plik(sciezka);
+  if (!plik.open(QIODevice::WriteOnly) ||
+      plik.write(bajty.data(), static_cast<qint64>(bajty.size())) != static_cast<qint64>(bajty.size()) ||
+      !plik.commit()) {
+    PokazBlad(QString("Nie można zapisać pliku %1:\n%2").arg(QDir::toNativeSeparators(sciezka), plik.errorString()));
+    return false;
+  }
+  return true;
+}
+
+void Tokno_edycji_rozkazow::WczytajPozycjeOkien(int okno, const std::optional<std::string>& linia) {
+  PozycjeOkien p;
+  if (!linia || !CzytajLiniePozycjiOkien(*linia, zarzadca_.Domyslne(), p)) p = zarzadca_.PozycjeDomyslne(okno);
+  zarzadca_.UstawOkna(p, okno);
+}
+
+void Tokno_edycji_rozkazow::ResetujOkna(int okno) { WczytajPozycjeOkien(okno, std::nullopt); }
 
 void Tokno_edycji_rozkazow::UstawTryb(bool emulacja) {
   sterowanie_.UstawTrybEmulacji(emulacja, edytor_->LiczbaLinii());

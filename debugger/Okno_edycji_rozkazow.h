@@ -9,15 +9,19 @@
 #include <map>
 #include <string_view>
 #include <memory>
+#include <optional>
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 
 #include "Asembler.h"
 #include "Jadro.h"
+#include "PlikZrodlowy.h"
 #include "Pulapki.h"
 #include "SterowanieBiegiem.h"
+#include "ZarzadcaOkien.h"
 
 class QAction;
 class QListWidget;
@@ -64,6 +68,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
     QWidget* pamiec = nullptr;
     TFormOgraniczeniEmulatora* prn = nullptr;
     QWidget* oProgramie = nullptr;
+    ZarzadcaOkien::SekcjeSfr sekcjeSfr;
   };
   void UstawOkna(const OknaPomocnicze& okna);
 
@@ -78,10 +83,32 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   // it instead of waking the program up a second time each millisecond.
   QTimer* PulsMilisekundowy() const { return timerZaznaczania_; }
 
-  // Message boxes go through here, so a test can answer them.
+  static constexpr const char* PrefiksTytulu = "Emulator kelbry WEX";
+  // Files above this size are refused with a message rather than loaded
+  // into the editor for minutes.
+  static constexpr qint64 NajwiekszyPlik = 16 * 1024 * 1024;
+
+  // Message boxes and file dialogs go through here, so a test can answer
+  // them.
   std::function<void(const QString& tytul, const QString& tekst)> PokazKomunikat;
+  std::function<QMessageBox::StandardButton(const QString& tytul, const QString& pytanie,
+                                            QMessageBox::StandardButtons przyciski)>
+      Zapytaj;
+  std::function<void(const QString& tekst)> PokazBlad;
+  std::function<QString(const QString& katalog, const QString& filtr)> DialogOtwarcia;
+  std::function<QString(const QString& katalog, const QString& filtr)> DialogZapisu;
+
+  const QString& NazwaPliku() const { return nazwaPliku_; }
+  ZarzadcaOkien& zarzadca() { return zarzadca_; }
+  // Reads a file into the editor with its layout; false (and an error box)
+  // when it cannot be read, with nothing changed.
+  bool OtworzPlik(const QString& sciezka);
 
   // Command handlers.
+  void Nowy1Click();
+  void Otworz2Click();
+  void Zapisz1Click();
+  void ZapiszJako1Click();
   void Analizuj_kod_asembleraClick();
   void Run1Click();
   void Stop1Click();
@@ -115,6 +142,15 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void OdswiezDiody() override;
   void KomunikatStepOver() override;
 
+  QMessageBox::StandardButton Zapytaj3(const QString& tytul, const QString& pytanie);
+  bool Zapisz();
+  bool ZapiszJako();
+  bool ZapiszDo(const QString& sciezka);
+  void WczytajPozycjeOkien(int okno, const std::optional<std::string>& linia);
+  void ResetujOkna(int okno);
+  void UstawTytul(const QString& przyrostek);
+  QString KatalogDialogow() const;
+
   void ZbudujMenu();
   void ZbudujPanelGorny(QWidget* panel);
   void ZbudujMenuKontekstowe();
@@ -145,6 +181,11 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   ZegarMonotoniczny zegar_;
   SterowanieBiegiem sterowanie_{jadro_, pulapki_, mapa_, zegar_, *this};
   OknaPomocnicze okna_;
+  ZarzadcaOkien zarzadca_;
+  QString nazwaPliku_;
+  QString katalog_;  // where the dialogs open, once a file was opened or saved
+  KodowaniePliku kodowanie_ = KodowaniePliku::Cp1250;
+  bool bom_ = false;
 
   EdytorRozkazow* edytor_ = nullptr;
   Margines* margines_ = nullptr;

@@ -29,7 +29,10 @@ namespace {
 class OknoEdycji : public ::testing::Test {
  protected:
   void SetUp() override {
-    okno.UstawOkna({.tabela = &tabela, .prn = &prn});
+    Tokno_edycji_rozkazow::OknaPomocnicze okna;
+    okna.tabela = &tabela;
+    okna.prn = &prn;
+    okno.UstawOkna(okna);
     okno.PokazKomunikat = [this](const QString& tytul, const QString& tekst) { komunikaty << tytul + "|" + tekst; };
     okno.show();
     okno.activateWindow();

@@ -1,0 +1,91 @@
+#include "ZarzadcaOkien.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace kelbra {
+
+namespace {
+
+// A window whose size the user cannot change keeps it when a layout is
+// applied: it may be moved, never resized.
+bool StalyRozmiar(const QWidget* w) { return w->minimumSize() == w->maximumSize(); }
+
+}  // namespace
+
+void ZarzadcaOkien::UstawOkna(const std::array<QWidget*, PozycjeOkien::LiczbaOkien>& okna, SekcjeSfr sekcje) {
+  for (size_t i = 0; i < okna.size(); ++i) okna_[i] = okna[i];
+  sekcje_ = std::move(sekcje);
+}
+
+PozycjeOkien ZarzadcaOkien::ZbierzPozycjeOkien() const {
+  PozycjeOkien p = domyslne_;
+  for (size_t i = 0; i < okna_.size(); ++i) {
+    const QWidget* w = okna_[i];
+    if (!w) continue;
+    // Frame position and client size, the pair that UstawOkna applies.
+    const QPoint lewyGorny = w->frameGeometry().topLeft();
+    p.Okna[i] = {lewyGorny.x(), lewyGorny.y(), w->width(), w->height(), w->isVisible()};
+  }
+  if (sekcje_.Czytaj) p.Sekcje = sekcje_.Czytaj();
+  return p;
+}
+
+void ZarzadcaOkien::UstawOkna(PozycjeOkien pozycje, int okno) {
+  const QScreen* ekran = okna_[0] ? okna_[0]->screen() : QGuiApplication::primaryScreen();
+  const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
+  for (size_t i = 0; i < okna_.size(); ++i) {
+    if (okno != -1 && static_cast<size_t>(okno) != i) continue;
+    QWidget* w = okna_[i];
+    if (!w) continue;
+    PozycjaOkna& o = pozycje.Okna[i];
+    if (StalyRozmiar(w)) {
+      o.Width = w->width();
+      o.Height = w->height();
+    } else {
+      w->resize(std::max(o.Width, w->minimumWidth()), std::max(o.Height, w->minimumHeight()));
+      o.Width = w->width();
+      o.Height = w->height();
+    }
+    // Clamped with the frame's real size, so the frame ends flush with the
+    // screen's edge rather than the client area. A hidden window may not
+    // know its frame yet; it gets the same decoration as the main window.
+    const QWidget* wzor = w->isVisible() || !okna_[0] ? w : okna_[0].data();
+    const QSize ramka = wzor->frameGeometry().size() - wzor->geometry().size();
+    PozycjaOkna zRamka{o.Left - obszar.left(), o.Top - obszar.top(), o.Width + ramka.width(),
+                       o.Height + ramka.height(), o.Visible};
+    OgraniczDoEkranu(zRamka, obszar.width(), obszar.height());
+    w->move(zRamka.Left + obszar.left(), zRamka.Top + obszar.top());
+    if (i == 4 && sekcje_.Ustaw) sekcje_.Ustaw(pozycje.Sekcje);
+    if (i == 0 || okno != -1) {
+      w->show();
+      w->raise();
+    } else {
+      w->setVisible(o.Visible);
+    }
+  }
+}
+
+PozycjeOkien ZarzadcaOkien::PozycjeDomyslne(int okno) const {
+  PozycjeOkien p = ZbierzPozycjeOkien();
+  for (int i = 0; i < PozycjeOkien::LiczbaOkien; ++i)
+    if (okno == -1 || okno == i) p.Okna[static_cast<size_t>(i)] = domyslne_.Okna[static_cast<size_t>(i)];
+  p.Okna[0].Top = 200;
+  if (okno == -1 || okno == 4) p.Sekcje = {0, 0, 0, 0};
+  return p;
+}
+
+void ZarzadcaOkien::ZapamietajDomyslnePozycje() {
+  static constexpr std::array<QPoint, 5> Kaskada = {QPoint(7, 7), QPoint(14, 42), QPoint(21, 84), QPoint(28, 126),
+                                                    QPoint(35, 168)};
+  if (const QWidget* g = okna_[0])
+    domyslne_.Okna[0] = {g->frameGeometry().x(), g->frameGeometry().y(), g->width(), g->height(), true};
+  for (size_t i = 1; i < okna_.size(); ++i) {
+    QWidget* w = okna_[i];
+    domyslne_.Okna[i] = {Kaskada[i - 1].x(), Kaskada[i - 1].y(), w ? w->width() : 0, w ? w->height() : 0, false};
+    if (w) w->move(Kaskada[i - 1]);
+  }
+  domyslne_.Sekcje = sekcje_.Domyslne;
+}
+
+}  // namespace kelbra

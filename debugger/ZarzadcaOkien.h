@@ -1,0 +1,48 @@
+#pragma once
+// The six managed windows as one layout: reading where they stand, putting
+// them back (clamped to the screen), the defaults recorded at start-up with
+// the auxiliary windows in a cascade, and the SFR window's sections.
+
+#include <array>
+#include <functional>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "PozycjeOkien.h"
+
+namespace kelbra {
+
+class ZarzadcaOkien {
+ public:
+  // The SFR window's section heights (0 = collapsed) and their design
+  // heights, through whatever the window offers.
+  struct SekcjeSfr {
+    std::function<std::array<int32_t, 4>()> Czytaj;
+    std::function<void(const std::array<int32_t, 4>&)> Ustaw;
+    std::array<int32_t, 4> Domyslne{};
+  };
+
+  // Windows by index: main, table, board, registers, SFR, memory; any
+  // auxiliary one may be missing.
+  void UstawOkna(const std::array<QWidget*, PozycjeOkien::LiczbaOkien>& okna, SekcjeSfr sekcje);
+
+  PozycjeOkien ZbierzPozycjeOkien() const;
+  // Applies the layout to every window (okno -1) or to one auxiliary window
+  // (1..5), which is then shown whatever its flag says. The main window's
+  // own flag is never used.
+  void UstawOkna(PozycjeOkien pozycje, int okno);
+  // The defaults, with the main window at top 200, for all windows or one.
+  PozycjeOkien PozycjeDomyslne(int okno) const;
+  // At the first showing: the cascade 7,7 / 14,42 / 21,84 / 28,126 / 35,168
+  // and every window's design size become the defaults.
+  void ZapamietajDomyslnePozycje();
+  const PozycjeOkien& Domyslne() const { return domyslne_; }
+
+ private:
+  std::array<QPointer<QWidget>, PozycjeOkien::LiczbaOkien> okna_{};
+  SekcjeSfr sekcje_;
+  PozycjeOkien domyslne_;
+};
+
+}  // namespace kelbra

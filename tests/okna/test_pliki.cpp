@@ -1,0 +1,251 @@
+// Files and the window layout through the main window's commands.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include <unistd.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "EdytorRozkazow.h"
+#include "Okno_edycji_rozkazow.h"
+#include "Plytka.h"
+#include "Tabela_rozkazy.h"
+
+namespace kelbra {
+namespace {
+
+class Pliki : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(katalog.isValid());
+    const std::array<std::pair<QWidget*, QSize>, 4> rozmiary = {
+        {{&kelbra, {300, 257}}, {&rejestry, {270, 201}}, {&sfr, {220, 180}}, {&pamiec, {330, 240}}}};
+    for (auto [w, r] : rozmiary) w->setFixedSize(r);
+    Tokno_edycji_rozkazow::OknaPomocnicze okna;
+    okna.tabela = &tabela;
+    okna.kelbra = &kelbra;
+    okna.rejestry = &rejestry;
+    okna.sfr = &sfr;
+    okna.pamiec = &pamiec;
+    okna.sekcjeSfr = {[this] { return sekcje; }, [this](const std::array<int32_t, 4>& s) { sekcje = s; },
+                      {81, 97, 113, 65}};
+    okno.UstawOkna(okna);
+    okno.Zapytaj = [this](const QString& tytul, const QString& pytanie, QMessageBox::StandardButtons) {
+      pytania << tytul + "|" + pytanie;
+      if (odpowiedzi.empty()) return QMessageBox::Cancel;
+      const auto o = odpowiedzi.front();
+      odpowiedzi.pop_front();
+      return o;
+    };
+    okno.PokazBlad = [this](const QString& t) { bledy << t; };
+    okno.DialogOtwarcia = [this](const QString&, const QString& filtr) {
+      filtry << filtr;
+      return doOtwarcia;
+    };
+    okno.DialogZapisu = [this](const QString&, const QString& filtr) {
+      filtry << filtr;
+      return doZapisu;
+    };
+    okno.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+  }
+
+  QString Sciezka(const QString& nazwa) { return katalog.filePath(nazwa); }
+  QByteArray Czytaj(const QString& nazwa) {
+    QFile f(Sciezka(nazwa));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void Zapisz(const QString& nazwa, const QByteArray& bajty) {
+    QFile f(Sciezka(nazwa));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bajty);
+  }
+  void Polecenie(const char* nazwa) { okno.findChild<QAction*>(nazwa)->trigger(); }
+
+  PlytkaKelbra plytka;
+  Tokno_edycji_rozkazow okno{plytka};
+  Ttabela_rozkazy tabela;
+  QWidget kelbra, rejestry, sfr, pamiec;
+  std::array<int32_t, 4> sekcje{};
+  QTemporaryDir katalog;
+  QStringList pytania, bledy, filtry;
+  std::deque<QMessageBox::StandardButton> odpowiedzi;
+  QString doOtwarcia, doZapisu;
+};
+
+TEST_F(Pliki, ZapisIOtwarcieOdtwarzajaUkladOkien) {
+  okno.edytor()->setPlainText("nop\nsjmp $");
+  const std::array<QWidget*, 5> pomocnicze = {&tabela, &kelbra, &rejestry, &sfr, &pamiec};
+  for (size_t i = 0; i < pomocnicze.size(); ++i) {
+    // The table window is wider than the offscreen screen: it stands at 0.
+    pomocnicze[i]->move(i == 0 ? 0 : 40 + 30 * static_cast<int>(i), 50 + 20 * static_cast<int>(i));
+    pomocnicze[i]->show();
+  }
+  sekcje = {81, 0, 113, 0};
+  doZapisu = Sciezka("uklad");
+  Polecenie("Zapisz1");
+  EXPECT_EQ(okno.windowTitle(), "Emulator kelbry WEX\\uklad.asm");
+  EXPECT_EQ(okno.NazwaPliku(), Sciezka("uklad.asm"));
+  EXPECT_EQ(filtry, QStringList({"Plik *.asm (*.asm)"}));
+  Polecenie("Zapisz1");  // no dialog the second time, one layout line
+  EXPECT_EQ(filtry.size(), 1);
+  const QByteArray bajty = Czytaj("uklad.asm");
+  EXPECT_TRUE(bajty.startsWith("nop\r\nsjmp $\r\n;pozycja okien:"));
+  EXPECT_EQ(bajty.count(";pozycja okien:"), 1);
+  EXPECT_EQ(bajty.size(), 13 + 75 + 2);
+
+  // Scatter everything, then open the file again.
+  const PozycjeOkien zapisane = okno.zarzadca().ZbierzPozycjeOkien();
+  for (QWidget* w : pomocnicze) {
+    w->move(300, 300);
+    w->hide();
+  }
+  sekcje = {};
+  doOtwarcia = Sciezka("uklad.asm");
+  odpowiedzi = {QMessageBox::No};
+  Polecenie("Otworz2");
+  EXPECT_EQ(okno.zarzadca().ZbierzPozycjeOkien().Okna, zapisane.Okna);
+  EXPECT_EQ(sekcje, (std::array<int32_t, 4>{81, 0, 113, 0}));
+  EXPECT_EQ(okno.edytor()->LiczbaLinii(), 2);
+  EXPECT_EQ(okno.edytor()->TekstLinii(1), "sjmp $");
+  EXPECT_EQ(okno.windowTitle(), "Emulator kelbry WEXuklad.asm");
+  EXPECT_EQ(pytania.last(), "Otworz...|Czy chcesz zapisac zmiany w pliku przed otwarciem nowego?");
+}
+
+TEST_F(Pliki, BajtyPlikuWracajaBezZmian) {
+  QByteArray cp1250;
+  for (int b = 0; b < 256; ++b)
+    if (b != '\r' && b != '\n') cp1250 += static_cast<char>(b);
+  const QByteArray pozycje = ";pozycja okien:";
+  struct Przypadek {
+    const char* nazwa;
+    QByteArray tresc;
+  };
+  const Przypadek przypadki[] = {
+      {"cp1250.asm", cp1250 + "\r\nmov a,#1\r\n"},
+      {"utf8.asm", "db '\xC4\x85\xC5\xBC'\r\n; \xC5\x81\xC3\xB3\x64\xC5\xBA\r\n"},
+      {"bom.asm", "\xEF\xBB\xBFnop ; \xC4\x87\r\n"},
+  };
+  for (const Przypadek& p : przypadki) {
+    // The layout line as the program writes it for the windows as they stand.
+    Zapisz(p.nazwa, p.tresc);
+    ASSERT_TRUE(okno.OtworzPlik(Sciezka(p.nazwa))) << p.nazwa;
+    odpowiedzi = {};
+    Polecenie("Zapisz1");
+    const QByteArray zapisane = Czytaj(p.nazwa);
+    EXPECT_EQ(zapisane.left(p.tresc.size()), p.tresc) << p.nazwa;
+    EXPECT_TRUE(zapisane.mid(p.tresc.size()).startsWith(pozycje)) << p.nazwa;
+    // Reopened with its layout line, the file is written back byte for byte.
+    ASSERT_TRUE(okno.OtworzPlik(Sciezka(p.nazwa)));
+    Polecenie("Zapisz1");
+    EXPECT_EQ(Czytaj(p.nazwa), zapisane) << p.nazwa;
+  }
+  EXPECT_TRUE(bledy.isEmpty()) << bledy.join('\n').toStdString();
+  // "ą" of a UTF-8 file assembles to its code page byte.
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("utf8.asm")));
+  okno.Analizuj_kod_asembleraClick();
+  EXPECT_EQ(okno.jadro().Code[0], 0xB9);
+  EXPECT_EQ(okno.jadro().Code[1], 0xBF);
+}
+
+TEST_F(Pliki, OdpowiedziNaPytaniaNieGubiaTekstu) {
+  okno.edytor()->setPlainText("mov a,#5");
+  // Yes, then a cancelled save dialog: Nowy stops, the text stays.
+  odpowiedzi = {QMessageBox::Yes};
+  doZapisu.clear();
+  Polecenie("Nowy1");
+  EXPECT_EQ(okno.edytor()->TekstLinii(0), "mov a,#5");
+  EXPECT_EQ(pytania, QStringList({"Nowy...|Czy chcesz zapisac zmiany w pliku zanim stworzysz nowy?"}));
+  // Cancel does nothing; a cancelled open dialog and an unreadable file
+  // change nothing either.
+  odpowiedzi = {QMessageBox::Cancel};
+  Polecenie("Otworz2");
+  odpowiedzi = {QMessageBox::No};
+  doOtwarcia.clear();
+  Polecenie("Otworz2");
+  for (const QString& zla : {Sciezka("brak.asm"), katalog.path()}) {
+    odpowiedzi = {QMessageBox::No};
+    doOtwarcia = zla;
+    Polecenie("Otworz2");
+  }
+  EXPECT_EQ(okno.edytor()->TekstLinii(0), "mov a,#5");
+  EXPECT_EQ(okno.windowTitle(), "Emulator kelbry WEX");
+  EXPECT_EQ(bledy.size(), 2);
+  // A failed save keeps the old file, the text, the name and the caption.
+  doZapisu = Sciezka("stary.asm");
+  Polecenie("ZapiszJako1");
+  const QByteArray stary = Czytaj("stary.asm");
+  ASSERT_TRUE(stary.startsWith("mov a,#5\r\n;pozycja okien:"));
+  const QString tytul = okno.windowTitle();
+  okno.edytor()->setPlainText("nowy tekst");
+  doZapisu = Sciezka("brak/nowy.asm");  // no such folder, for any user
+  Polecenie("ZapiszJako1");
+  EXPECT_EQ(bledy.size(), 3);
+  QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  Polecenie("Zapisz1");
+  QFile::setPermissions(katalog.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  // A read-only folder stops every user but root.
+  if (geteuid() != 0) {
+    EXPECT_EQ(bledy.size(), 4);
+    EXPECT_EQ(Czytaj("stary.asm"), stary);
+  }
+  EXPECT_EQ(okno.edytor()->TekstLinii(0), "nowy tekst");
+  EXPECT_EQ(okno.NazwaPliku(), Sciezka("stary.asm"));
+  EXPECT_EQ(okno.windowTitle(), tytul);
+  // test.ASM is completed to test.ASM.asm, and the overwrite question names it.
+  doZapisu = Sciezka("stary");
+  odpowiedzi = {QMessageBox::No};
+  Polecenie("ZapiszJako1");
+  EXPECT_TRUE(pytania.last().contains("stary.asm")) << pytania.last().toStdString();
+  doZapisu = Sciezka("test.ASM");
+  Polecenie("ZapiszJako1");
+  EXPECT_TRUE(QFile::exists(Sciezka("test.ASM.asm")));
+  EXPECT_EQ(okno.windowTitle(), "Emulator kelbry WEX\\test.ASM.asm");
+}
+
+TEST_F(Pliki, NowyIResetOkien) {
+  tabela.show();
+  sfr.move(900, 700);
+  sfr.hide();
+  sekcje = {81, 97, 0, 0};
+  okno.edytor()->setPlainText("nop");
+  odpowiedzi = {QMessageBox::No};
+  Polecenie("Nowy1");
+  EXPECT_EQ(okno.edytor()->LiczbaLinii(), 0);
+  EXPECT_EQ(okno.windowTitle(), "Emulator kelbry WEX");
+  EXPECT_EQ(okno.frameGeometry().top(), 200);
+  EXPECT_FALSE(tabela.isVisible());
+  EXPECT_FALSE(kelbra.isVisible());
+  EXPECT_EQ(kelbra.frameGeometry().topLeft(), QPoint(14, 42));
+  EXPECT_EQ(sekcje, (std::array<int32_t, 4>{}));
+  // "Dane SFR" brings the window back to its cascade place and shows it.
+  sfr.move(5000, 5000);
+  Polecenie("DaneSFR1");
+  EXPECT_TRUE(sfr.isVisible());
+  EXPECT_EQ(sfr.frameGeometry().topLeft(), QPoint(28, 126));
+  // The Okna menu marks the open windows when it opens.
+  auto* menu = okno.findChild<QMenu*>("Oknapomocnicze1");
+  emit menu->aboutToShow();
+  EXPECT_TRUE(okno.findChild<QAction*>("SFR1")->isChecked());
+  EXPECT_FALSE(okno.findChild<QAction*>("Kelbra1")->isChecked());
+}
+
+TEST_F(Pliki, OknoPozaEkranemWracaDoKrawedzi) {
+  const QRect ekran = okno.screen()->availableGeometry();
+  PozycjeOkien p = okno.zarzadca().ZbierzPozycjeOkien();
+  p.Okna[2] = {ekran.width() + 400, 10, 300, 257, true};
+  Zapisz("daleko.asm", QByteArray("nop\r\n") + QByteArray::fromStdString(LiniaPozycjiOkien(p)) + "\r\n");
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("daleko.asm")));
+  EXPECT_EQ(kelbra.frameGeometry().right(), ekran.right());
+  EXPECT_TRUE(kelbra.isVisible());
+}
+
+}  // namespace
+}  // namespace kelbra
