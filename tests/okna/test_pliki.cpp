@@ -210,6 +210,47 @@ TEST_F(Pliki, OdpowiedziNaPytaniaNieGubiaTekstu) {
   EXPECT_EQ(okno.windowTitle(), "Emulator kelbry WEX\\test.ASM.asm");
 }
 
+TEST_F(Pliki, ZnakSpozaStronyKodowejPytaOUtf8) {
+  okno.edytor()->setPlainText("; \u2603 nop");
+  doZapisu = Sciezka("balwan.asm");
+  odpowiedzi = {QMessageBox::Cancel};
+  Polecenie("Zapisz1");
+  EXPECT_FALSE(QFile::exists(Sciezka("balwan.asm")));
+  EXPECT_TRUE(pytania.last().startsWith("Zapisz...|")) << pytania.last().toStdString();
+  odpowiedzi = {QMessageBox::Yes};
+  Polecenie("Zapisz1");
+  EXPECT_TRUE(Czytaj("balwan.asm").startsWith("; \xE2\x98\x83 nop\r\n"));
+}
+
+TEST_F(Pliki, DuzyIBinarnyPlik) {
+  QByteArray binarny(300000, '\0');
+  for (int k = 0; k < binarny.size(); ++k) binarny[k] = static_cast<char>((k * 7919) >> 3);
+  Zapisz("binarny.bin", binarny);
+  EXPECT_TRUE(okno.OtworzPlik(Sciezka("binarny.bin")));
+  EXPECT_GT(okno.edytor()->LiczbaLinii(), 100);
+  {
+    QFile f(Sciezka("duzy.asm"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(50 * 1024 * 1024));
+  }
+  okno.edytor()->setPlainText("zostaje");
+  EXPECT_FALSE(okno.OtworzPlik(Sciezka("duzy.asm")));
+  EXPECT_EQ(okno.edytor()->TekstLinii(0), "zostaje");
+  ASSERT_EQ(bledy.size(), 1);
+  EXPECT_TRUE(bledy[0].contains("za duży")) << bledy[0].toStdString();
+}
+
+TEST_F(Pliki, ZamkniecieOknaPyta) {
+  okno.edytor()->setPlainText("nop");
+  for (auto odpowiedz : {QMessageBox::Cancel, QMessageBox::Yes}) {  // Yes, then a cancelled dialog
+    odpowiedzi = {odpowiedz};
+    doZapisu.clear();
+    okno.close();
+    EXPECT_TRUE(okno.isVisible());
+  }
+  EXPECT_EQ(pytania, QStringList(2, "Koniec programu...|Czy chcesz zapisac zmiany w pliku?"));
+}
+
 TEST_F(Pliki, NowyIResetOkien) {
   tabela.show();
   sfr.move(900, 700);
