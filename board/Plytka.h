@@ -75,6 +75,9 @@ class PlytkaKelbra final : public ZapisXdata {
   // LED of a row (0 = P0 ... 3 = P3) at position 0 (leftmost, bit 7) to 7.
   bool DiodaSwieci(int wiersz, int pozycja) const;
   Rgb KolorDiody(int wiersz, int pozycja) const;
+  // P0-P3 as last read, so a view can compare them with what it shows
+  // whoever did the reading.
+  const std::array<uint8_t, LiczbaWierszyDiod>& Zatrzaski() const { return zatrzaski_; }
 
   // Stores the three key bytes into XDATA: K0-K7, K8-K15, then S1-S8.
   void KopiujKlawisze();

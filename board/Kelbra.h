@@ -1,0 +1,94 @@
+#pragma once
+// The board window: LEDs, static and dynamic keys, the LCD and the PC
+// keyboard field, painted from one layout that the mouse is hit-tested
+// against. The board model lives beside the main window; this window shows
+// it and turns mouse and key events into its operations.
+
+#include <array>
+#include <cstdint>
+
+#include <QMetaObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include "Plytka.h"
+#include "UkladKelbry.h"
+
+class QLineEdit;
+
+namespace kelbra {
+
+// The board's 1 ms refresh. The program already wakes up every millisecond
+// for the gutter, so the board follows that pulse while it is shown rather
+// than waking the program a second time; alone (as in tests) it keeps its
+// own 1 ms timer.
+class PulsOdswiezania final : public QObject {
+  Q_OBJECT
+ public:
+  explicit PulsOdswiezania(QObject* rodzic);
+  void UstawZrodlo(QTimer* zrodlo);
+  void Wlacz();
+  void Wylacz();
+  bool isActive() const { return wlaczony_; }
+  int interval() const { return 1; }
+
+ signals:
+  void timeout();
+
+ private:
+  void Podlacz();
+  void Odlacz();
+
+  QPointer<QTimer> zrodlo_;
+  QTimer* wlasny_ = nullptr;
+  QMetaObject::Connection polaczenie_;
+  bool wlaczony_ = false;
+};
+
+class TFormKelbra final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TFormKelbra(PlytkaKelbra& plytka, QWidget* rodzic = nullptr);
+
+  // The main window's always-running 1 ms timer, for the refresh to follow.
+  void UstawPuls(QTimer* puls);
+  // After each continuous-run tick the main window has read the latches;
+  // the LEDs follow at once.
+  void PoTyknieciuBiegu();
+
+  const UkladKelbry& Uklad() const { return uklad_; }
+  QLineEdit* EditKlawiatura() const { return edit_; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  bool eventFilter(QObject* obiekt, QEvent* e) override;
+
+ private:
+  void TimerZezwolenieNaOdswierzanieTimer();
+  void TimerKursorTimer();
+  void PorownajDiody();
+  void DopasujTimerKursora();
+  void KlawiszPC(const QKeyEvent* e);
+  void RysujKlawisz(QPainter& p, const Obszar& o, const QString& podpis, bool wcisniety);
+  void RysujKlawiature(QPainter& p, const Obszar& o);
+
+  PlytkaKelbra& plytka_;
+  UkladKelbry uklad_;
+  PulsOdswiezania* timerOdswiezania_ = nullptr;
+  QTimer* timerKursor_ = nullptr;
+  QLineEdit* edit_ = nullptr;
+
+  // What the window shows, compared on every tick with the model.
+  std::array<uint8_t, PlytkaKelbra::LiczbaWierszyDiod> pokazaneDiody_{0xFF, 0xFF, 0xFF, 0xFF};
+  uint32_t wersjaLcd_ = 0;
+  uint32_t startyKursora_ = 0;
+  // The key that got the mouse press gets its release.
+  KlawiszPlytki trzymany_;
+};
+
+}  // namespace kelbra

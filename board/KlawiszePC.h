@@ -1,0 +1,73 @@
+#pragma once
+// PC keys as the board delivers them: a key's virtual-key code first, then
+// the character it types, each into SBUF. The toolkit reports its own key
+// codes, so one explicit table turns them into the codes the students'
+// programs expect.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelbra {
+
+// The toolkit's key codes that the table knows by name (the values of the
+// Qt::Key enumeration; the window checks them at compile time). Letters,
+// digits and punctuation are their own upper-case character codes.
+namespace klawiszqt {
+inline constexpr int Escape = 0x01000000;
+inline constexpr int Tab = 0x01000001;
+inline constexpr int Backtab = 0x01000002;
+inline constexpr int Backspace = 0x01000003;
+inline constexpr int Return = 0x01000004;
+inline constexpr int Enter = 0x01000005;
+inline constexpr int Insert = 0x01000006;
+inline constexpr int Delete = 0x01000007;
+inline constexpr int Pause = 0x01000008;
+inline constexpr int Print = 0x01000009;
+inline constexpr int Clear = 0x0100000b;
+inline constexpr int Home = 0x01000010;
+inline constexpr int End = 0x01000011;
+inline constexpr int Left = 0x01000012;
+inline constexpr int Up = 0x01000013;
+inline constexpr int Right = 0x01000014;
+inline constexpr int Down = 0x01000015;
+inline constexpr int PageUp = 0x01000016;
+inline constexpr int PageDown = 0x01000017;
+inline constexpr int Shift = 0x01000020;
+inline constexpr int Control = 0x01000021;
+inline constexpr int Meta = 0x01000022;
+inline constexpr int Alt = 0x01000023;
+inline constexpr int CapsLock = 0x01000024;
+inline constexpr int NumLock = 0x01000025;
+inline constexpr int ScrollLock = 0x01000026;
+inline constexpr int F1 = 0x01000030;
+inline constexpr int F24 = 0x01000047;
+inline constexpr int Super_L = 0x01000053;
+inline constexpr int Super_R = 0x01000054;
+inline constexpr int Menu = 0x01000055;
+inline constexpr int AltGr = 0x01001103;
+}  // namespace klawiszqt
+
+// The virtual-key code of a toolkit key; none for a key the table does not
+// know. Keys of the numeric keypad have codes of their own.
+std::optional<uint8_t> KodWirtualny(int klawisz, bool klawiaturaNumeryczna = false);
+
+// The field's text for a delivered value: a key name, or empty.
+std::string_view NazwaKlawiszaPC(uint8_t wartosc);
+
+// A typed character in the board users' code page (Windows-1250, "?" for
+// a character outside it); none for a character that prints nothing.
+std::optional<uint8_t> ZnakPC(char32_t znak);
+
+struct NacisniecieKlawiszaPC {
+  std::vector<uint8_t> Dostawy;  // into SBUF, in this order
+  // What the field shows afterwards (UTF-8); none leaves it as it was.
+  std::optional<std::string> TekstPola;
+};
+
+// One key press with the text it types.
+NacisniecieKlawiszaPC KlawiszPCNacisniety(int klawisz, bool klawiaturaNumeryczna, std::u32string_view tekst);
+
+}  // namespace kelbra

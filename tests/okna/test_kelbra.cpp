@@ -1,0 +1,357 @@
+// The board window driven by real mouse and key events, beside the main
+// window that owns the core; what it shows is read back from the screen.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "EdytorRozkazow.h"
+#include "Kelbra.h"
+#include "Ograniczenia.h"
+#include "Okno_edycji_rozkazow.h"
+#include "Plytka.h"
+#include "Tabela_rozkazy.h"
+
+namespace kelbra {
+namespace {
+
+constexpr uint16_t FFB0 = 0xFFB0;
+constexpr uint16_t FFE1 = 0xFFE1;
+constexpr uint16_t FFE2 = 0xFFE2;
+
+QPoint Srodek(const Obszar& o) { return {o.x + o.szerokosc / 2, o.y + o.wysokosc / 2}; }
+QColor Kolor(Rgb k) { return {k.r, k.g, k.b}; }
+
+// Counts the paint events a widget receives.
+class LicznikMalowania final : public QObject {
+ public:
+  int malowania = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++malowania;
+    return false;
+  }
+};
+
+class Kelbra : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Wired as the program wires them.
+    kelbra.UstawPuls(okno.PulsMilisekundowy());
+    QObject::connect(&okno, &Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbra, &TFormKelbra::PoTyknieciuBiegu);
+    Tokno_edycji_rozkazow::OknaPomocnicze okna;
+    okna.tabela = &tabela;
+    okna.kelbra = &kelbra;
+    okna.prn = &prn;
+    okno.UstawOkna(okna);
+    okno.move(0, 0);
+    okno.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&okno));
+  }
+
+  void PokazPlytke() {
+    okno.findChild<QAction*>("Kelbra1")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&kelbra));
+  }
+  const UkladKelbry& u() const { return kelbra.Uklad(); }
+  Jadro& j() { return okno.jadro(); }
+  // What the screen shows of the board window.
+  QImage Ekran() { return kelbra.screen()->grabWindow(kelbra.winId()).toImage(); }
+  QColor Ekran(QPoint p) { return Ekran().pixelColor(p); }
+  // A port's LEDs read back as the latch byte they show.
+  uint8_t Diody(const QImage& obraz, int port) {
+    uint8_t bajt = 0xFF;
+    for (int pozycja = 0; pozycja < 8; ++pozycja) {
+      if (obraz.pixelColor(Srodek(u().Diody[port][pozycja])) == Kolor(KolorDiodySwieci))
+        bajt &= static_cast<uint8_t>(~(0x80u >> pozycja));
+    }
+    return bajt;
+  }
+  uint8_t Diody(int port) { return Diody(Ekran(), port); }
+  void Kliknij(const Obszar& o) { QTest::mouseClick(&kelbra, Qt::LeftButton, {}, Srodek(o)); }
+  void Uruchom(const char* program) {
+    okno.edytor()->setPlainText(program);
+    okno.findChild<QAction*>("Run1")->trigger();
+    ASSERT_TRUE(okno.findChild<QTimer*>("TimerPracaCiaglaJadra")->isActive());
+  }
+  PulsOdswiezania* puls() { return kelbra.findChild<PulsOdswiezania*>("TimerZezwolenieNaOdswierzanie"); }
+  QTimer* timerKursor() { return kelbra.findChild<QTimer*>("TimerKursor"); }
+
+  PlytkaKelbra plytka;
+  Tokno_edycji_rozkazow okno{plytka};
+  Ttabela_rozkazy tabela;
+  TFormKelbra kelbra{plytka};
+  TFormOgraniczeniEmulatora prn;
+};
+
+TEST_F(Kelbra, OknaMenuShowsTheFixedSizeBoardAndClosingOnlyHidesIt) {
+  EXPECT_FALSE(kelbra.isVisible());
+  EXPECT_FALSE(puls()->isActive());
+  PokazPlytke();
+  EXPECT_EQ(kelbra.windowTitle(), "Kelbra...");
+  EXPECT_EQ(kelbra.size(), QSize(u().SzerokoscKlienta, 257));
+  EXPECT_TRUE(puls()->isActive());
+  // A stored layout may move the window but never resize it.
+  kelbra.setGeometry(40, 50, 600, 400);
+  EXPECT_EQ(kelbra.size(), QSize(u().SzerokoscKlienta, 257));
+  EXPECT_FALSE(kelbra.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+
+  Kliknij(u().KlStatyczne[4]);
+  EXPECT_TRUE(kelbra.close());
+  EXPECT_FALSE(kelbra.isVisible());
+  EXPECT_FALSE(puls()->isActive());
+  EXPECT_EQ(j().Xdata[FFB0], 0xEF);  // the board keeps its state
+  PokazPlytke();
+  EXPECT_TRUE(plytka.WskaznikWlaczony(4));
+}
+
+TEST_F(Kelbra, StaticKeysLatchOnAClickReleasedOverThem) {
+  PokazPlytke();
+  Kliknij(u().KlStatyczne[0]);
+  Kliknij(u().KlStatyczne[2]);
+  EXPECT_EQ(j().Xdata[FFB0], 0xFA);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Ekran(Srodek(u().Wskazniki[2])) == Kolor(KolorWskaznikaWlaczony); }));
+  EXPECT_EQ(Ekran(Srodek(u().Wskazniki[1])), Kolor(KolorWskaznikaWylaczony));
+  Kliknij(u().KlStatyczne[2]);
+  EXPECT_EQ(j().Xdata[FFB0], 0xFE);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Ekran(Srodek(u().Wskazniki[2])) == Kolor(KolorWskaznikaWylaczony); }));
+
+  // Lowered while held; a release away from the key is no click.
+  const QPoint s4 = Srodek(u().KlStatyczne[3]);
+  QTest::mousePress(&kelbra, Qt::LeftButton, {}, s4);
+  EXPECT_TRUE(plytka.KlStatycznyWcisniety(3));
+  EXPECT_EQ(j().Xdata[FFB0], 0xFE);
+  QTest::mouseRelease(&kelbra, Qt::LeftButton, {}, s4 + QPoint(30, 0));
+  EXPECT_FALSE(plytka.KlStatycznyWcisniety(3));
+  EXPECT_EQ(j().Xdata[FFB0], 0xFE);
+
+  // A double click is two clicks, as the window system delivers it.
+  const QPoint s2 = Srodek(u().KlStatyczne[1]);
+  QTest::mousePress(&kelbra, Qt::LeftButton, {}, s2);
+  QTest::mouseRelease(&kelbra, Qt::LeftButton, {}, s2);
+  QMouseEvent podwojny(QEvent::MouseButtonDblClick, s2, kelbra.mapToGlobal(s2), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+  QApplication::sendEvent(&kelbra, &podwojny);
+  QTest::mouseRelease(&kelbra, Qt::LeftButton, {}, s2);
+  EXPECT_EQ(j().Xdata[FFB0], 0xFE);
+  EXPECT_FALSE(plytka.KlStatycznyWcisniety(1));
+}
+
+TEST_F(Kelbra, DynamicKeysArePressedWhileHeld) {
+  PokazPlytke();
+  const struct {
+    int klawisz;
+    uint16_t adres;
+    uint8_t wcisniety;
+  } przypadki[] = {{0, FFE1, 0xFE}, {7, FFE1, 0x7F}, {8, FFE2, 0xFE}, {9, FFE2, 0xFD}, {15, FFE2, 0x7F}};
+  for (const auto& p : przypadki) {
+    const uint16_t drugi = p.adres == FFE1 ? FFE2 : FFE1;
+    const QPoint srodek = Srodek(u().KlDynamiczne[p.klawisz]);
+    QTest::mousePress(&kelbra, Qt::LeftButton, {}, srodek);
+    EXPECT_EQ(j().Xdata[p.adres], p.wcisniety) << "K" << p.klawisz;
+    EXPECT_EQ(j().Xdata[drugi], 0xFF) << "K" << p.klawisz;
+    QTest::mouseRelease(&kelbra, Qt::LeftButton, {}, srodek);
+    EXPECT_EQ(j().Xdata[p.adres], 0xFF) << "K" << p.klawisz;
+  }
+}
+
+TEST_F(Kelbra, ADynamicKeyLetGoAtOrAboveItsTopEdgeStaysHeld) {
+  PokazPlytke();
+  const Obszar& k9 = u().KlDynamiczne[9];
+  const QPoint srodek = Srodek(k9);
+  for (int y : {0, -1, -40}) {
+    QTest::mousePress(&kelbra, Qt::LeftButton, {}, srodek);
+    QTest::mouseRelease(&kelbra, Qt::LeftButton, {}, QPoint(srodek.x(), k9.y + y));
+    EXPECT_EQ(j().Xdata[FFE2], 0xFD) << "released at Y = " << y;
+    EXPECT_TRUE(plytka.KlDynamicznyWcisniety(9));
+    // The next mouse-down on the held key releases it at once, and its
+    // mouse-up does not press it again.
+    QTest::mousePress(&kelbra, Qt::LeftButton, {}, srodek);
+    EXPECT_EQ(j().Xdata[FFE2], 0xFF);
+    QTest::mouseRelease(&kelbra, Qt::LeftButton, {}, srodek);
+    EXPECT_EQ(j().Xdata[FFE2], 0xFF);
+  }
+  // Y = 1 is inside: released; so is a release far below or beside the key.
+  for (QPoint puszczenie : {QPoint(srodek.x(), k9.y + 1), QPoint(srodek.x(), k9.y + 200), QPoint(-5, k9.y + 5)}) {
+    QTest::mousePress(&kelbra, Qt::LeftButton, {}, srodek);
+    QTest::mouseRelease(&kelbra, Qt::LeftButton, {}, puszczenie);
+    EXPECT_EQ(j().Xdata[FFE2], 0xFF) << puszczenie.x() << "," << puszczenie.y();
+  }
+  EXPECT_EQ(j().Xdata[FFE1], 0xFF);
+}
+
+TEST_F(Kelbra, PcKeysArriveInSbufWithRiAndTheFieldShowsTheirName) {
+  PokazPlytke();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&kelbra));
+  QLineEdit* pole = kelbra.EditKlawiatura();
+  EXPECT_EQ(pole->focusPolicy(), Qt::ClickFocus);
+  QTest::mouseClick(pole, Qt::LeftButton);
+  ASSERT_TRUE(pole->hasFocus());
+  const struct {
+    Qt::Key klawisz;
+    QString tekst;
+    uint8_t sbuf;
+    QString pole;
+  } przypadki[] = {
+      {Qt::Key_Left, "", 0x25, "W Lewo"},
+      {Qt::Key_A, "a", 0x61, "a"},
+      {Qt::Key_Shift, "", 0x10, ""},
+      {Qt::Key_F1, "", 0x70, ""},
+      {Qt::Key_Percent, "%", 0x25, "W Lewo"},
+      {Qt::Key_Space, " ", 0x20, "SPACJA"},
+      {Qt::Key(0x104), QString::fromUtf8("ą"), 0xB9, QString::fromUtf8("ą")},
+      {Qt::Key_Return, "\r", 0x0D, "Enter"},
+      {Qt::Key_Tab, "\t", 0x09, ""},
+      {Qt::Key_F9, "", 0x78, ""},  // stays on the board: no assembly starts
+  };
+  for (const auto& p : przypadki) {
+    j().Data[sfr::SCON] = 0x50;
+    QTest::sendKeyEvent(QTest::Click, pole, p.klawisz, p.tekst, Qt::NoModifier);
+    EXPECT_EQ(j().Data[sfr::SBUF], p.sbuf) << p.pole.toStdString();
+    EXPECT_EQ(j().Data[sfr::SCON], 0x51) << p.pole.toStdString();
+    EXPECT_EQ(pole->text(), p.pole);
+    EXPECT_TRUE(pole->hasFocus());
+  }
+  EXPECT_FALSE(okno.sterowanie().TrybEmulacji());
+  // A key the table does not know, typing nothing, delivers nothing.
+  j().Data[sfr::SCON] = 0;
+  QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_unknown, "", Qt::NoModifier);
+  EXPECT_EQ(j().Data[sfr::SCON], 0);
+}
+
+TEST_F(Kelbra, LedsAreRightWhenShownAfterAProgramRanHidden) {
+  Uruchom("mov p0,#0AAh\nmov p1,#0Fh\nmov p3,#7Eh\nsjmp $");
+  // The main window reads the latches after its tick, before the board
+  // window has looked at them.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return j().PC == 9; }, 2000));
+  EXPECT_FALSE(kelbra.isVisible());
+  // Right in the very first painting, before any refresh tick has run.
+  okno.findChild<QAction*>("Kelbra1")->trigger();
+  const QImage obraz = kelbra.grab().toImage();
+  const std::array<uint8_t, 4> porty{0xAA, 0x0F, 0xFF, 0x7E};
+  for (int port = 0; port < 4; ++port) EXPECT_EQ(Diody(obraz, port), porty[port]) << "P" << port;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&kelbra));
+  EXPECT_EQ(Diody(1), 0x0F);
+}
+
+TEST_F(Kelbra, IdleTicksRepaintNothingAndAChangedLatchOnlyItsLeds) {
+  PokazPlytke();
+  QTest::qWait(30);
+  LicznikMalowania licznik;
+  kelbra.installEventFilter(&licznik);
+  QTest::qWait(60);
+  EXPECT_EQ(licznik.malowania, 0);
+  j().Data[sfr::P2] = 0x7F;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Diody(2) == 0x7F; }, 1000));
+  EXPECT_EQ(Diody(0), 0xFF);
+  const int poZmianie = licznik.malowania;
+  EXPECT_GE(poZmianie, 1);
+  QTest::qWait(60);
+  EXPECT_EQ(licznik.malowania, poZmianie);
+}
+
+TEST_F(Kelbra, StaticKeysCopiedToP1LightTheirLeds) {
+  PokazPlytke();
+  Kliknij(u().KlStatyczne[1]);  // S2
+  Kliknij(u().KlStatyczne[4]);  // S5
+  Uruchom("petla: mov dptr,#0FFB0h\nmovx a,@dptr\nmov p1,a\nsjmp petla");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Diody(1) == 0xED; }, 2000)) << std::hex << int(Diody(1));
+  // Another key while the program runs reaches the LEDs on a later tick.
+  Kliknij(u().KlStatyczne[7]);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Diody(1) == 0x6D; }, 2000)) << std::hex << int(Diody(1));
+}
+
+TEST_F(Kelbra, ProgramWritesHelloOnTheLcd) {
+  PokazPlytke();
+  Uruchom(
+      "mov dptr,#0FFF0h\nmov a,#38h\nmovx @dptr,a\nmov a,#0Ch\nmovx @dptr,a\nmov a,#01h\nmovx @dptr,a\n"
+      "mov a,#06h\nmovx @dptr,a\nmov dptr,#0FFF2h\nmov a,#48h\nmovx @dptr,a\nmov a,#45h\nmovx @dptr,a\n"
+      "mov a,#4Ch\nmovx @dptr,a\nmovx @dptr,a\nmov a,#4Fh\nmovx @dptr,a\nsjmp $");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return plytka.lcd.ZnakiLinii(0)[4] == 'O'; }, 2000));
+  const GeometriaLcd g = u().Lcd({});
+  // Every glyph pixel of line 1 columns 0-5 within six refresh ticks.
+  auto zgodne = [&] {
+    const QImage obraz = Ekran();
+    const char* tekst = "HELLO ";
+    for (int kolumna = 0; kolumna < 6; ++kolumna) {
+      const auto& wzor = plytka.lcd.WzorZnakow[tekst[kolumna] == ' ' ? 0xFE : uint8_t(tekst[kolumna])];
+      for (int wiersz = 0; wiersz < 8; ++wiersz) {
+        for (int piksel = 0; piksel < 5; ++piksel) {
+          const bool zapalony = (wzor[wiersz] >> (4 - piksel)) & 1;
+          const QColor c = obraz.pixelColor(LcdXKolumny(g, kolumna) + 4 * piksel + 1,
+                                            LcdYWiersza(plytka.lcd, g, 0, wiersz) + 1);
+          if (c != Kolor(zapalony ? KolorPikselaLcd : KolorTlaPikselaLcd)) return false;
+        }
+      }
+    }
+    return true;
+  };
+  EXPECT_TRUE(QTest::qWaitFor(zgodne, 1000));
+  // Between the glyph pixels the window's own background shows.
+  const QImage obraz = kelbra.grab().toImage();
+  EXPECT_EQ(obraz.pixelColor(LcdXKolumny(g, 0) + 3, LcdYWiersza(plytka.lcd, g, 0, 0) + 3),
+            kelbra.palette().color(QPalette::Window));
+}
+
+TEST_F(Kelbra, CursorBlinksWith0FhAndIsSteadyWith0Eh) {
+  PokazPlytke();
+  for (uint8_t b : {0x38, 0x01, 0x0F}) plytka.LcdZapis(0xFFF0, b);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return timerKursor()->isActive(); }, 200));
+  EXPECT_EQ(timerKursor()->interval(), 500);
+  // A blank cell's top-left pixel: unlit normally, lit while inverted.
+  const GeometriaLcd g = u().Lcd({});
+  const QPoint punkt(LcdXKolumny(g, 0) + 1, LcdYWiersza(plytka.lcd, g, 0, 0) + 1);
+  auto odwrocony = [&] { return Ekran(punkt) == Kolor(KolorPikselaLcd); };
+  auto zwykly = [&] { return Ekran(punkt) == Kolor(KolorTlaPikselaLcd); };
+  for (int faza = 0; faza < 2; ++faza) {
+    EXPECT_TRUE(QTest::qWaitFor(odwrocony, 1200)) << faza;
+    EXPECT_TRUE(QTest::qWaitFor(zwykly, 1200)) << faza;
+  }
+  plytka.LcdZapis(0xFFF0, 0x0E);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !timerKursor()->isActive() && odwrocony(); }, 200));
+  for (int k = 0; k < 6; ++k) {
+    QTest::qWait(150);
+    EXPECT_TRUE(odwrocony()) << k;
+  }
+  plytka.LcdZapis(0xFFF0, 0x0C);
+  EXPECT_TRUE(QTest::qWaitFor(zwykly, 200));
+}
+
+TEST_F(Kelbra, KeyBytesAreRestoredOnlyWhileTheBoardIsShown) {
+  PokazPlytke();
+  Kliknij(u().KlStatyczne[0]);
+  kelbra.hide();
+  j().Xdata[FFB0] = 0x00;
+  j().Xdata[FFE1] = 0x00;
+  QTest::qWait(30);
+  EXPECT_EQ(j().Xdata[FFB0], 0x00);
+  PokazPlytke();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return j().Xdata[FFB0] == 0xFE && j().Xdata[FFE1] == 0xFF; }, 200));
+}
+
+TEST(KelbraBezPulsu, KeepsItsOwnOneMillisecondTimer) {
+  auto jadro = std::make_unique<Jadro>();
+  PlytkaKelbra plytka;
+  PodlaczPlytke(*jadro, plytka);
+  TFormKelbra kelbra(plytka);
+  kelbra.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&kelbra));
+  auto* puls = kelbra.findChild<PulsOdswiezania*>("TimerZezwolenieNaOdswierzanie");
+  EXPECT_TRUE(puls->isActive());
+  EXPECT_EQ(puls->interval(), 1);
+  jadro->Xdata[FFE2] = 0x00;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return jadro->Xdata[FFE2] == 0xFF; }, 200));
+  kelbra.hide();
+  EXPECT_FALSE(puls->isActive());
+}
+
+}  // namespace
+}  // namespace kelbra
