@@ -1,6 +1,7 @@
 // Kelbra 8051: the main window and its auxiliary windows, created once in
 // their start-up order and kept until the program ends.
 
+#include <array>
 #include <exception>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include "Kelbra.h"
 #include "Ograniczenia.h"
 #include "Okno_edycji_rozkazow.h"
+#include "Oprogrami.h"
 #include "Plytka.h"
 #include "Rejestry.h"
 #include "Sfr.h"
@@ -67,6 +69,7 @@ int main(int argc, char** argv) {
   QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbraOkno,
                    &kelbra::TFormKelbra::PoTyknieciuBiegu);
   kelbra::TFormOgraniczeniEmulatora prn;
+  kelbra::TFormOProgramie oProgramie;
 
   kelbra::Tokno_edycji_rozkazow::OknaPomocnicze okna;
   okna.tabela = &tabela;
@@ -74,7 +77,11 @@ int main(int argc, char** argv) {
   okna.rejestry = &rejestry;
   okna.sfr = &sfr;
   okna.pamiec = &pamiec;
+  okna.sekcjeSfr = {[&] { return sfr.WysokosciSekcji(); },
+                    [&](const std::array<int32_t, 4>& s) { sfr.UstawWysokosciSekcji(s); },
+                    kelbra::TFormDataSFR::ProjektoweWysokosci()};
   okna.prn = &prn;
+  okna.oProgramie = &oProgramie;
   okno.UstawOkna(okna);
   okno.show();
   return QApplication::exec();

@@ -1,0 +1,48 @@
+#include "Liczby.h"
+
+#include "Asembler.h"
+
+namespace kelbra {
+
+namespace {
+
+bool CyfraSzesnastkowa(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+}  // namespace
+
+std::string Szesnastkowo(int32_t wartosc, int cyfry) {
+  static constexpr char Cyfry[] = "0123456789ABCDEF";
+  uint32_t v = static_cast<uint32_t>(wartosc);
+  std::string wynik;
+  do {
+    wynik.insert(wynik.begin(), Cyfry[v & 15]);
+    v >>= 4;
+  } while (v != 0);
+  if (static_cast<int>(wynik.size()) < cyfry) wynik.insert(0, static_cast<size_t>(cyfry) - wynik.size(), '0');
+  return wynik;
+}
+
+std::string FormatLiczby(int32_t wartosc, bool dziesietnie, int cyfry) {
+  return dziesietnie ? std::to_string(wartosc) : Szesnastkowo(wartosc, cyfry);
+}
+
+std::string TekstDoOceny(std::string_view tekst, bool dziesietnie) {
+  bool cyfry = !tekst.empty();
+  for (char c : tekst) cyfry = cyfry && CyfraSzesnastkowa(c);
+  if (dziesietnie || !cyfry) return std::string(tekst);
+  std::string wynik;
+  wynik.reserve(tekst.size() + 2);
+  wynik += '0';
+  wynik += tekst;
+  wynik += 'h';
+  return wynik;
+}
+
+Odczyt OdczytajWartosc(Asembler& asembler, std::string_view tekst, bool dziesietnie) {
+  if (tekst.empty()) return {};
+  const auto v = asembler.WartoscWyrazenia(TekstDoOceny(tekst, dziesietnie));
+  if (!v) return {Odczyt::Bledny, 0};
+  return {Odczyt::Liczba, *v};
+}
+
+}  // namespace kelbra

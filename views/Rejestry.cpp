@@ -1,0 +1,205 @@
+#include "Rejestry.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "Pola.h"
+
+namespace kelbra {
+
+namespace {
+
+constexpr int Szerokosc = 270;
+constexpr int Wysokosc = 201;
+
+// Where each field of PolaRejestrow stands: row, x and width.
+struct Miejsce {
+  int wiersz;
+  int x;
+  int szerokosc;
+};
+constexpr std::array<Miejsce, PolaRejestrow.size()> Miejsca{{
+    {0, 3, 30},
+    {0, 36, 30},
+    {0, 69, 30},
+    {0, 102, 30},
+    {0, 135, 30},
+    {0, 168, 30},
+    {0, 201, 30},
+    {0, 234, 30},
+    {1, 102, 30},
+    {1, 135, 30},
+    {1, 168, 30},
+    {1, 201, 63},
+    {2, 3, 30},
+    {1, 3, 30},
+    {1, 36, 30},
+}};
+constexpr int WysokoscWiersza = 36;
+
+QLabel* Tekst(QWidget* rodzic, const char* nazwa, const QString& tekst, int x, int y, int szerokosc) {
+  auto* e = new QLabel(tekst, rodzic);
+  e->setObjectName(QString::fromLatin1(nazwa));
+  e->setGeometry(x, y, szerokosc, 14);
+  return e;
+}
+
+}  // namespace
+
+TFormRejestry::TFormRejestry(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
+  setObjectName(QStringLiteral("FormRejestry"));
+  setWindowTitle(QStringLiteral("Rejestry..."));
+  UstawCzcionkeOkna(this);
+
+  auto* pasek = new QMenuBar(this);
+  menuLiczb_ = new MenuLiczb(pasek, QStringLiteral("Wyswietlanie liczb"), "DECdziesitnie1", "HEXszesnastkowo1",
+                             [this](bool d) { TrybLiczb(d); });
+  const int gora = pasek->sizeHint().height();
+  pasek->setGeometry(0, 0, Szerokosc, gora);
+
+  zdarzenia_ = new ZdarzeniaPol(this);
+  ZdarzeniaPol* zdarzenia = zdarzenia_;
+  for (size_t k = 0; k < PolaRejestrow.size(); ++k) {
+    const OpisPola& opis = PolaRejestrow[k];
+    const Miejsce& m = Miejsca[k];
+    QLineEdit* pole = PoleZPodpisem(this, opis.nazwa, QString::fromLatin1(opis.podpis), m.x,
+                                    gora + 2 + m.wiersz * WysokoscWiersza, m.szerokosc);
+    pola_[k] = pole;
+    if (opis.rodzaj == RodzajPola::Posredni) {
+      pole->setReadOnly(true);
+      pole->setFocusPolicy(Qt::NoFocus);
+      continue;
+    }
+    zdarzenia->Obserwuj(pole);
+    connect(pole, &QLineEdit::textEdited, this, [this, k](const QString& t) { Zatwierdz(k, t); });
+    if (k > 0) setTabOrder(pola_[k - 1], pole);
+  }
+  Tekst(this, "LabelBank", QStringLiteral("Bank"), 69, gora + 2 + WysokoscWiersza, 30);
+  bank_ = Tekst(this, "BankRejestrow", QString(), 69, gora + 2 + WysokoscWiersza + 13, 30);
+  bank_->setFixedHeight(18);
+  bank_->setFrameShape(QFrame::Panel);
+  bank_->setFrameShadow(QFrame::Sunken);
+  bank_->setAlignment(Qt::AlignCenter);
+
+  const int yBitow = gora + 2 + 2 * WysokoscWiersza;
+  Tekst(this, "LabelStrzalka", QStringLiteral("==>"), 38, yBitow + 15, 26);
+  for (size_t b = 0; b < BityPsw.size(); ++b) {
+    const OpisBituPsw& opis = BityPsw[b];
+    bity_[b] = KomorkaBitu(this, opis.nazwa, QString::fromLatin1(opis.podpis), 68 + 25 * static_cast<int>(b), yBitow,
+                           22, opis.maska == 0x02);
+    zdarzenia->Obserwuj(bity_[b]);
+  }
+
+  const int yPodgladu = yBitow + WysokoscWiersza + 2;
+  const LiniaPodgladu linia = ZbudujLiniePodgladu(this, 3, yPodgladu);
+  staraWartosc_ = linia.stara;
+  nowaWartosc_ = linia.nowa;
+  QLabel* zakres = EtykietaZakresu(this, "LabelZakresPrzekroczono");
+  // Under the end of the line: beside it there is no room for its width.
+  const int szerokoscZakresu = zakres->sizeHint().width();
+  zakres->setGeometry(std::min(linia.koniec, Szerokosc - 2) - szerokoscZakresu, yPodgladu + 15, szerokoscZakresu, 14);
+  QLabel* podpowiedz =
+      Tekst(this, "LabelPodpowiedz", QStringLiteral("Uzyj TABULATORA, lub klikaj na okienka danych..."), 3,
+            yPodgladu + 31, Szerokosc - 6);
+  podpowiedz->setWordWrap(true);
+  podpowiedz->setFixedHeight(2 * podpowiedz->fontMetrics().height());
+
+  migacz_ = new Migacz(this, "Timer1MigajacySygnal", 700, {zakres});
+  odswiezanie_ = new QTimer(this);
+  odswiezanie_->setObjectName(QStringLiteral("TimerOdswierzanieDanych"));
+  odswiezanie_->setInterval(250);
+  connect(odswiezanie_, &QTimer::timeout, this, &TFormRejestry::OdswiezRejestry);
+
+  zdarzenia->Wejscie = [this](QLineEdit* pole) {
+    if (!edycja_.Podlaczona()) return;
+    const size_t k = Indeks(pole);
+    OdswiezRejestry();
+    wejsciePola_ = k;
+    celPola_ = edycja_.Cel(PolaRejestrow[k]);
+    Zatwierdz(k, pole->text());
+  };
+  zdarzenia->PrzedKlawiszem = [this](QLineEdit* pole) {
+    if (!edycja_.Podlaczona()) return;
+    const size_t k = Indeks(pole);
+    edycja_.EdytowanePole = PolaRejestrow[k].numer;
+    Zatwierdz(k, pole->text());
+  };
+  zdarzenia->Wyjscie = [this](QLineEdit*) { Wyjscie(); };
+  zdarzenia->Klik = [this](QLineEdit* komorka) {
+    if (!edycja_.Podlaczona()) return;
+    for (size_t b = 0; b < bity_.size(); ++b)
+      if (bity_[b] == komorka) edycja_.PrzelaczBit(BityPsw[b].maska);
+    OdswiezRejestry();
+  };
+
+  setFixedSize(Szerokosc, Wysokosc);
+}
+
+// The fields lose their focus as they are destroyed, after this object's
+// own members: their handlers must not run then.
+TFormRejestry::~TFormRejestry() { delete zdarzenia_; }
+
+void TFormRejestry::UstawWidoki(Jadro& jadro, Asembler& asembler) {
+  edycja_.Podlacz(jadro, asembler);
+  if (isVisible()) OdswiezRejestry();
+}
+
+size_t TFormRejestry::Indeks(const QLineEdit* pole) const {
+  for (size_t k = 0; k < pola_.size(); ++k)
+    if (pola_[k] == pole) return k;
+  return 0;
+}
+
+void TFormRejestry::OdswiezRejestry() {
+  if (!edycja_.Podlaczona()) return;
+  UstawTekst(bank_, QString::number(edycja_.Bank()));
+  for (size_t k = 0; k < PolaRejestrow.size(); ++k)
+    if (PolaRejestrow[k].numer != edycja_.EdytowanePole)
+      UstawTekst(pola_[k], ZUtf8(edycja_.TekstPola(PolaRejestrow[k])));
+  for (size_t b = 0; b < BityPsw.size(); ++b) UstawTekst(bity_[b], ZUtf8(edycja_.TekstBitu(BityPsw[b].maska)));
+}
+
+void TFormRejestry::Zatwierdz(size_t pole, const QString& tekst) {
+  if (!edycja_.Podlaczona()) return;
+  const CelEdycji cel = celPola_ && wejsciePola_ == pole ? *celPola_ : edycja_.Cel(PolaRejestrow[pole]);
+  edycja_.ZatwierdzWartosc(DoBajtow(tekst), cel);
+  PokazPodglad();
+}
+
+void TFormRejestry::PokazPodglad() {
+  UstawTekst(staraWartosc_, ZUtf8(edycja_.StaraWartosc));
+  UstawTekst(nowaWartosc_, ZUtf8(edycja_.NowaWartosc));
+  migacz_->Ustaw(!edycja_.WZakresie);
+}
+
+void TFormRejestry::Wyjscie() {
+  celPola_.reset();
+  edycja_.EdytowanePole = 0;
+}
+
+void TFormRejestry::TrybLiczb(bool dziesietnie) {
+  edycja_.Dziesietnie = dziesietnie;
+  // Text typed in one radix must not be read on in the other.
+  Wyjscie();
+  if (isVisible()) OdswiezRejestry();
+}
+
+void TFormRejestry::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  edycja_.EdytowanePole = 0;
+  OdswiezRejestry();
+  odswiezanie_->start();
+  migacz_->Widocznosc();
+}
+
+void TFormRejestry::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  odswiezanie_->stop();
+  migacz_->Widocznosc();
+}
+
+}  // namespace kelbra

@@ -1,0 +1,66 @@
+#pragma once
+// The registers window: R0-R7 of the selected bank, @R0 and @R1, Acc, B,
+// SP, DPTR, PSW and its bits, refreshed from the core while visible and
+// written into it at every keystroke.
+
+#include <array>
+#include <optional>
+
+#include <QWidget>
+
+#include "EdycjaRejestrow.h"
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace kelbra {
+
+class Asembler;
+struct Jadro;
+class Migacz;
+class ZdarzeniaPol;
+class MenuLiczb;
+
+class TFormRejestry final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TFormRejestry(QWidget* rodzic = nullptr);
+  ~TFormRejestry() override;
+
+  // The machine state and the evaluator, handed over on the main window's
+  // first showing.
+  void UstawWidoki(Jadro& jadro, Asembler& asembler);
+
+  void OdswiezRejestry();
+  const EdycjaRejestrow& Edycja() const { return edycja_; }
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+ private:
+  void Zatwierdz(size_t pole, const QString& tekst);
+  void PokazPodglad();
+  void Wyjscie();
+  size_t Indeks(const QLineEdit* pole) const;
+  void TrybLiczb(bool dziesietnie);
+
+  EdycjaRejestrow edycja_;
+  std::array<QLineEdit*, PolaRejestrow.size()> pola_{};
+  std::array<QLineEdit*, BityPsw.size()> bity_{};
+  QLabel* bank_ = nullptr;
+  QLabel* staraWartosc_ = nullptr;
+  QLabel* nowaWartosc_ = nullptr;
+  QTimer* odswiezanie_ = nullptr;
+  ZdarzeniaPol* zdarzenia_ = nullptr;
+  Migacz* migacz_ = nullptr;
+  MenuLiczb* menuLiczb_ = nullptr;
+  // The field entered last and the register it writes to, fixed when the
+  // user entered it, so a bank switched by the running program cannot move
+  // the edit.
+  size_t wejsciePola_ = 0;
+  std::optional<CelEdycji> celPola_;
+};
+
+}  // namespace kelbra

@@ -1,0 +1,256 @@
+#include "Sfr.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "Pola.h"
+
+namespace kelbra {
+
+namespace {
+
+constexpr int SzerokoscBajtu = 25;
+constexpr int SzerokoscBitu = 15;
+// Register and bit names are set smaller than the values.
+constexpr int PikslePodpisu = 9;
+constexpr int PikslePodpisuBitu = 8;
+
+struct NapisSekcji {
+  size_t sekcja;
+  const char* tekst;
+  int x;
+  int y;
+};
+constexpr NapisSekcji NapisySekcji[] = {
+    {0, "Zezwolenia na przerwania: IE", 4, 2},
+    {0, "Piorytety przerwan: IP", 190, 2},
+    {1, "Kontrola Licznikow: TCON", 4, 2},
+    {1, "Tryby pracy licznikow: TMOD", 190, 2},
+    {1, "G* = GATE", 4, 52},
+    {1, "** NIE adr. bitowo. **", 190, 52},
+};
+
+QLabel* Napis(QWidget* rodzic, const QString& tekst, int x, int y, int szerokosc) {
+  auto* e = new QLabel(tekst, rodzic);
+  e->setGeometry(x, y, szerokosc, 14);
+  return e;
+}
+
+void Tlo(QWidget* w, const QColor& kolor) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, kolor);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+TFormDataSFR::TFormDataSFR(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
+  setObjectName(QStringLiteral("FormDataSFR"));
+  setWindowTitle(QStringLiteral("Rejestry SFR..."));
+  UstawCzcionkeOkna(this);
+
+  auto* pasek = new QMenuBar(this);
+  menuLiczb_ =
+      new MenuLiczb(pasek, QStringLiteral("Wyswietlanie liczb"), "DECdziesitnie1", "HEXszesnastkowo1", [this](bool d) {
+        edycja_.TrybDEC = d;
+        // Text typed in one radix must not be read on in the other.
+        edycja_.EdytowanyAdres.reset();
+        if (isVisible()) OdswiezSFR();
+      });
+  gora_ = pasek->sizeHint().height();
+  pasek->setGeometry(0, 0, SzerokoscOknaSfr, gora_);
+
+  auto* info = new QWidget(this);
+  info->setObjectName(QStringLiteral("PanelInfoZmiany"));
+  info->setGeometry(0, gora_, SzerokoscOknaSfr, WysokoscPaskaInfo);
+  Tlo(info, QColor(192, 192, 192));
+  QLabel* zakresLewy = EtykietaZakresu(info, "LabelPrzekroczonoZakres2");
+  zakresLewy->setGeometry(2, 3, 84, 14);
+  const LiniaPodgladu linia = ZbudujLiniePodgladu(info, 92, 3);
+  staraWartosc_ = linia.stara;
+  nowaWartosc_ = linia.nowa;
+  QPalette zielony = nowaWartosc_->palette();
+  zielony.setColor(QPalette::WindowText, QColor(0, 128, 0));
+  nowaWartosc_->setPalette(zielony);
+  QLabel* zakresPrawy = EtykietaZakresu(info, "LabelZakresPrzekroczono");
+  zakresPrawy->setGeometry(285, 3, 84, 14);
+
+  for (size_t k = 0; k < SekcjeSfr.size(); ++k) {
+    const OpisSekcji& s = SekcjeSfr[k];
+    auto* naglowek = new QLabel(QString::fromLatin1(s.tytul), this);
+    naglowek->setObjectName(QString::fromLatin1(s.naglowek));
+    naglowek->setAlignment(Qt::AlignCenter);
+    naglowek->setCursor(Qt::PointingHandCursor);
+    naglowek->setFrameShape(QFrame::Panel);
+    naglowek->setFrameShadow(QFrame::Raised);
+    Tlo(naglowek, QColor(171, 171, 171));
+    naglowek->installEventFilter(this);
+    naglowki_[k] = naglowek;
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QString::fromLatin1(s.panel));
+    panel->setProperty("Tag", s.wysokosc);
+    panele_[k] = panel;
+  }
+  for (const NapisSekcji& n : NapisySekcji) Napis(panele_[n.sekcja], QString::fromLatin1(n.tekst), n.x, n.y, 180);
+
+  zdarzenia_ = new ZdarzeniaPol(this);
+  ZdarzeniaPol* zdarzenia = zdarzenia_;
+  for (size_t r = 0; r < RejestrySfr.size(); ++r) {
+    ZbudujRejestr(RejestrySfr[r], panele_[RejestrySfr[r].sekcja]);
+    zdarzenia->Obserwuj(pola_[r]);
+    connect(pola_[r], &QLineEdit::textEdited, this, [this, r](const QString& t) { Podglad(r, t); });
+  }
+  for (const Komorka& k : komorki_) zdarzenia->Obserwuj(k.pole);
+  zdarzenia->Wejscie = [this](QLineEdit* pole) {
+    OdswiezSFR();
+    Podglad(Rejestr(pole), pole->text());
+    edycja_.EdytowanyAdres.reset();
+  };
+  zdarzenia->PrzedKlawiszem = [this](QLineEdit* pole) { Podglad(Rejestr(pole), pole->text()); };
+  // Leaving a field ends its edit, so the refresh shows it again.
+  zdarzenia->Wyjscie = [this](QLineEdit*) { edycja_.EdytowanyAdres.reset(); };
+  zdarzenia->Klik = [this](QLineEdit* pole) {
+    for (const Komorka& k : komorki_)
+      if (k.pole == pole && k.dziala) {
+        edycja_.PrzelaczBitSFR(k.adres, k.bit);
+        OdswiezSFR();
+      }
+  };
+
+  migacz_ = new Migacz(this, "TimerPrzekroczonoZakres", 450, {zakresPrawy, zakresLewy});
+  odswiezanie_ = new QTimer(this);
+  odswiezanie_->setObjectName(QStringLiteral("TimerOdswierzDane"));
+  odswiezanie_->setInterval(250);
+  connect(odswiezanie_, &QTimer::timeout, this, [this] {
+    if (isVisible()) OdswiezSFR();
+  });
+
+  menuLiczb_->Wybierz(false);
+  Uloz();
+}
+
+// The fields lose their focus as they are destroyed, after this object's
+// own members: their handlers must not run then.
+TFormDataSFR::~TFormDataSFR() { delete zdarzenia_; }
+
+void TFormDataSFR::ZbudujRejestr(const OpisSfr& r, QWidget* panel) {
+  const size_t indeks = static_cast<size_t>(&r - RejestrySfr.data());
+  const QByteArray nazwa = QByteArray("LabeledEdit") + r.nazwa;
+  QLineEdit* pole =
+      PoleZPodpisem(panel, nazwa.constData(), QString::fromLatin1(r.nazwa), r.x, r.y, SzerokoscBajtu, PikslePodpisu);
+  pola_[indeks] = pole;
+  if (!r.maBity) return;
+  // Cells without a name stand closer together.
+  const int krok = r.bity[1] == Brak ? 13 : 18;
+  for (int i = 0; i < 8; ++i) {
+    const int bit = 7 - i;
+    const char* podpis = r.bity[static_cast<size_t>(i)];
+    const QByteArray nazwaBitu = QByteArray("Bit") + r.nazwa + QByteArray::number(bit);
+    QLineEdit* komorka = KomorkaBitu(panel, nazwaBitu.constData(), QString::fromLatin1(podpis ? podpis : ""),
+                                     r.x + SzerokoscBajtu + 3 + krok * i, r.y, SzerokoscBitu,
+                                     podpis == nullptr || *podpis == '\0', PikslePodpisuBitu);
+    if (podpis == nullptr) komorka->setCursor(Qt::ArrowCursor);
+    komorki_.push_back({komorka, r.adres, bit, r.sekcja, podpis != nullptr});
+  }
+}
+
+size_t TFormDataSFR::Rejestr(const QLineEdit* pole) const {
+  for (size_t r = 0; r < pola_.size(); ++r)
+    if (pola_[r] == pole) return r;
+  return 0;
+}
+
+void TFormDataSFR::UstawWidoki(Jadro& jadro, Asembler& asembler) {
+  edycja_.Podlacz(jadro, asembler);
+  if (isVisible()) OdswiezSFR();
+}
+
+void TFormDataSFR::OdswiezSFR() {
+  if (!edycja_.Podlaczona()) return;
+  for (size_t r = 0; r < RejestrySfr.size(); ++r) {
+    const OpisSfr& opis = RejestrySfr[r];
+    if (sekcje_.Rozwinieta(opis.sekcja) && edycja_.EdytowanyAdres != opis.adres)
+      UstawTekst(pola_[r], ZUtf8(edycja_.TekstBajtu(opis.adres)));
+  }
+  for (const Komorka& k : komorki_)
+    if (k.dziala && sekcje_.Rozwinieta(k.sekcja)) UstawTekst(k.pole, ZUtf8(edycja_.TekstBitu(k.adres, k.bit)));
+}
+
+void TFormDataSFR::Podglad(size_t rejestr, const QString& tekst) {
+  if (!edycja_.Podlaczona()) return;
+  edycja_.PodgladWartosci(DoBajtow(tekst), RejestrySfr[rejestr].adres);
+  PokazPodglad();
+}
+
+void TFormDataSFR::PokazPodglad() {
+  UstawTekst(staraWartosc_, ZUtf8(edycja_.StaraWartosc));
+  UstawTekst(nowaWartosc_, ZUtf8(edycja_.NowaWartosc));
+  migacz_->Ustaw(!edycja_.WZakresie);
+}
+
+void TFormDataSFR::Uloz() {
+  int y = gora_ + WysokoscPaskaInfo;
+  for (size_t k = 0; k < SekcjeSfr.size(); ++k) {
+    naglowki_[k]->setGeometry(0, y, SzerokoscOknaSfr, SekcjeSfr[k].wysokoscNaglowka);
+    y += SekcjeSfr[k].wysokoscNaglowka;
+    const int h = sekcje_.Wysokosci[k];
+    panele_[k]->setGeometry(0, y, SzerokoscOknaSfr, h);
+    panele_[k]->setVisible(h != 0);
+    y += h;
+  }
+  setFixedSize(SzerokoscOknaSfr, gora_ + sekcje_.WysokoscKlienta());
+}
+
+void TFormDataSFR::UstawWysokosciSekcji(const std::array<int32_t, 4>& wysokosci) {
+  sekcje_.Ustaw(wysokosci);
+  Uloz();
+  if (isVisible()) {
+    edycja_.EdytowanyAdres.reset();
+    OdswiezSFR();
+  }
+}
+
+std::array<int32_t, 4> TFormDataSFR::ProjektoweWysokosci() {
+  std::array<int32_t, 4> w{};
+  for (size_t k = 0; k < SekcjeSfr.size(); ++k) w[k] = SekcjeSfr[k].wysokosc;
+  return w;
+}
+
+void TFormDataSFR::KliknijNaglowek(size_t k) {
+  if (k >= SekcjeSfr.size()) return;
+  sekcje_.Przelacz(k);
+  Uloz();
+  if (isVisible()) OdswiezSFR();
+}
+
+bool TFormDataSFR::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+  if (zdarzenie->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(zdarzenie)->button() == Qt::LeftButton)
+    for (size_t k = 0; k < naglowki_.size(); ++k)
+      if (obiekt == naglowki_[k]) {
+        KliknijNaglowek(k);
+        return true;
+      }
+  return QWidget::eventFilter(obiekt, zdarzenie);
+}
+
+void TFormDataSFR::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  Uloz();
+  edycja_.EdytowanyAdres.reset();
+  OdswiezSFR();
+  odswiezanie_->start();
+  migacz_->Widocznosc();
+}
+
+void TFormDataSFR::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  odswiezanie_->stop();
+  migacz_->Widocznosc();
+}
+
+}  // namespace kelbra
