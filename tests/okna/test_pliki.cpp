@@ -224,7 +224,7 @@ TEST_F(Pliki, ZnakSpozaStronyKodowejPytaOUtf8) {
 
 TEST_F(Pliki, DuzyIBinarnyPlik) {
   QByteArray binarny(300000, '\0');
-  for (int k = 0; k < binarny.size(); ++k) binarny[k] = static_cast<char>((k * 7919) >> 3);
+  for (int k = 0; k < binarny.size(); ++k) binarny[k] = static_cast<char>((static_cast<uint32_t>(k) * 7919u) >> 3);
   Zapisz("binarny.bin", binarny);
   EXPECT_TRUE(okno.OtworzPlik(Sciezka("binarny.bin")));
   EXPECT_GT(okno.edytor()->LiczbaLinii(), 100);
