@@ -139,14 +139,20 @@ std::vector<std::string> LinieTekstu(std::string_view bajty) {
   if (!ascii) przekodowany = DoCp1250(DekodujTekst(bajty));
   const std::string_view tekst = ascii ? bajty : std::string_view(przekodowany);
   std::vector<std::string> linie;
+  for (std::string_view l : LinieBajtow(tekst)) linie.emplace_back(l);
+  return linie;
+}
+
+std::vector<std::string_view> LinieBajtow(std::string_view bajty) {
+  std::vector<std::string_view> linie;
   size_t p = 0;
-  while (p < tekst.size()) {
+  while (p < bajty.size()) {
     // A plain loop: find_first_of would search its two characters per byte.
     size_t k = p;
-    while (k < tekst.size() && tekst[k] != '\r' && tekst[k] != '\n') ++k;
-    linie.emplace_back(tekst.substr(p, k - p));
-    if (k == tekst.size()) break;
-    p = k + (tekst[k] == '\r' && k + 1 < tekst.size() && tekst[k + 1] == '\n' ? 2 : 1);
+    while (k < bajty.size() && bajty[k] != '\r' && bajty[k] != '\n') ++k;
+    linie.push_back(bajty.substr(p, k - p));
+    if (k == bajty.size()) break;
+    p = k + (bajty[k] == '\r' && k + 1 < bajty.size() && bajty[k + 1] == '\n' ? 2 : 1);
   }
   return linie;
 }

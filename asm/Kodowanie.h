@@ -34,6 +34,9 @@ std::string DoUtf8(std::u32string_view tekst);
 // or CR; a final line break starts no further line.
 std::vector<std::string> LinieTekstu(std::string_view bajty);
 
+// The lines of bytes as they stand, split the same way.
+std::vector<std::string_view> LinieBajtow(std::string_view bajty);
+
 // The five bytes the code page leaves undefined (81h, 83h, 88h, 90h, 98h)
 // map to the control characters of the same value, so that every byte
 // survives a round trip.

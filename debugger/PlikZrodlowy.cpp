@@ -6,19 +6,6 @@ namespace kelbra {
 
 namespace {
 
-std::vector<std::string_view> LinieBajtow(std::string_view bajty) {
-  std::vector<std::string_view> linie;
-  size_t p = 0;
-  while (p < bajty.size()) {
-    size_t k = p;
-    while (k < bajty.size() && bajty[k] != '\r' && bajty[k] != '\n') ++k;
-    linie.push_back(bajty.substr(p, k - p));
-    if (k == bajty.size()) break;
-    p = k + (bajty[k] == '\r' && k + 1 < bajty.size() && bajty[k + 1] == '\n' ? 2 : 1);
-  }
-  return linie;
-}
-
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 }  // namespace
