@@ -192,6 +192,9 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   timerZaznaczania_->start();
 
   UstawTryb(false);
+  // The toolbar and a few lines of text stay usable whatever size a stored
+  // layout asks for.
+  setMinimumSize(400, 300);
   resize(502, 472);
   if (const QScreen* ekran = screen()) move(ekran->availableGeometry().center() - rect().center());
   TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();

@@ -282,10 +282,13 @@ TEST_F(Pliki, OknoPozaEkranemWracaDoKrawedzi) {
   const QRect ekran = okno.screen()->availableGeometry();
   PozycjeOkien p = okno.zarzadca().ZbierzPozycjeOkien();
   p.Okna[2] = {ekran.width() + 400, 10, 300, 257, true};
+  p.Okna[0].Width = 5;  // a main window too narrow to use gets its minimum
   Zapisz("daleko.asm", QByteArray("nop\r\n") + QByteArray::fromStdString(LiniaPozycjiOkien(p)) + "\r\n");
   ASSERT_TRUE(okno.OtworzPlik(Sciezka("daleko.asm")));
   EXPECT_EQ(kelbra.frameGeometry().right(), ekran.right());
   EXPECT_TRUE(kelbra.isVisible());
+  EXPECT_EQ(okno.width(), okno.minimumWidth());
+  EXPECT_GE(okno.minimumWidth(), 400);
 }
 
 }  // namespace
