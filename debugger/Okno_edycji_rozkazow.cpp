@@ -29,6 +29,7 @@
 #include "PlikZrodlowy.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
+#include "TekstQt.h"
 #include "WydrukPRN.h"
 
 namespace kelbra {
@@ -36,12 +37,6 @@ namespace kelbra {
 namespace {
 
 QString ZCp1250(const std::string& bajty) { return QString::fromStdString(Cp1250DoUtf8(bajty)); }
-
-std::string DoBajtow(const QString& linia) {
-  const QList<uint> ucs = linia.toUcs4();
-  std::u32string znaki(ucs.begin(), ucs.end());
-  return DoCp1250(znaki);
-}
 
 // Toolbar buttons left to right, by form number, with their x positions.
 struct Przycisk {
@@ -518,10 +513,7 @@ bool Tokno_edycji_rozkazow::ZapiszDo(const QString& sciezka) {
   std::vector<std::u32string> linie;
   linie.reserve(static_cast<size_t>(edytor_->LiczbaLinii()));
   if (edytor_->LiczbaLinii() > 0)
-    for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) {
-      const QList<uint> ucs = b.text().toUcs4();
-      linie.emplace_back(ucs.begin(), ucs.end());
-    }
+    for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) linie.push_back(DoUcs4(b.text()));
   if (!DaSieZapisac(linie, kodowanie_)) {
     if (Zapytaj("Zapisz...",
                 "Tekst zawiera znaki, których nie da się zapisać w kodowaniu Windows-1250.\n"
@@ -617,7 +609,6 @@ void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
   postep_->hide();
   plytka_.lcd.ZerujFlagi();
   pulapki_.Przelicz(mapa_, edytor_->LiczbaLinii());
-  ++wersjaPulapek_;
   emit PoAsemblacji();
 }
 
@@ -648,7 +639,6 @@ void Tokno_edycji_rozkazow::BreakPointPulapka1Click() {
 
 void Tokno_edycji_rozkazow::UstawUsunblokade1Click() {
   pulapki_.Przelacz(ustawUsunBlokade_->data().toInt(), mapa_, edytor_->LiczbaLinii());
-  ++wersjaPulapek_;
 }
 
 void Tokno_edycji_rozkazow::PrzesuntutajlicznikPC1Click() {
@@ -738,10 +728,8 @@ void Tokno_edycji_rozkazow::ZmianaTekstu(int pozycja, int usuniete, int dodane) 
     wciecieDoWykonania_ = true;
   }
   const int liczba = edytor_->LiczbaLinii();
-  if (liczba != poprzedniaLiczbaLinii_) {
+  if (liczba != poprzedniaLiczbaLinii_)
     pulapki_.Przesun(poprzedniaLiczbaLinii_, liczba, edytor_->LiniaPozycji(pozycja + dodane));
-    ++wersjaPulapek_;
-  }
   poprzedniaLiczbaLinii_ = liczba;
 }
 
@@ -788,7 +776,7 @@ void Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer() {
   const int gora = edytor_->GornaLinia();
   const bool strzalka = sterowanie_.TrybEmulacji() && !sterowanie_.TimerCiagly();
   const std::array<int, 5> klucz = {gora, edytor_->viewport()->height(), edytor_->y() + edytor_->viewport()->y(),
-                                    wersjaPulapek_, strzalka ? liniaStrzalki_ : -1};
+                                    static_cast<int>(pulapki_.Wersja()), strzalka ? liniaStrzalki_ : -1};
   if (klucz == kluczMarginesu_) return;
   kluczMarginesu_ = klucz;
 

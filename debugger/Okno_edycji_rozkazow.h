@@ -8,13 +8,11 @@
 #include <functional>
 #include <map>
 #include <string_view>
-#include <memory>
 #include <optional>
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPointer>
 
 #include "Asembler.h"
 #include "Jadro.h"
@@ -213,9 +211,6 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QTimer* timerZaznaczania_ = nullptr;
 
   int liniaStrzalki_ = 0;
-  // Bumped by every change of the breakpoint tables, so the gutter's poll
-  // can tell when to look at them.
-  int wersjaPulapek_ = 0;
   std::array<int, 5> kluczMarginesu_{};
   int poprzedniaLiczbaLinii_ = 0;  // the editor's Tag
   bool bledyDoPokazania_ = false;  // the last assembly found errors

@@ -77,11 +77,13 @@ std::optional<uint16_t> MapaAdresow::AdresDoLinii(int linia) const {
 }
 
 void Pulapki::Wyczysc() {
+  ++wersja_;
   std::fill(linie_.begin(), linie_.end(), -1);
   std::fill(adresy_.begin(), adresy_.end(), -1);
 }
 
 void Pulapki::UstawAdres(int linia, const MapaAdresow& mapa) {
+  ++wersja_;
   const MapaAdresow::AdresLinii a = mapa.AdresDlaLinii(linia);
   int32_t adres = 0;  // a line with no row at all stops at address 0
   if (a.rodzaj == MapaAdresow::Rodzaj::Adres) adres = a.adres;
@@ -98,6 +100,7 @@ void Pulapki::Przelacz(int linia, const MapaAdresow& mapa, int liczbaLiniiEdytor
     return;
   }
   linie_[static_cast<size_t>(linia)] = -1;
+  ++wersja_;
   if (adres >= LiczbaAdresow || adresy_[static_cast<size_t>(adres)] != linia) return;
   // Another line may share the address (a label line and its instruction):
   // its breakpoint keeps the slot, as a recount would give it.
@@ -112,6 +115,7 @@ void Pulapki::Przelacz(int linia, const MapaAdresow& mapa, int liczbaLiniiEdytor
 }
 
 void Pulapki::Przelicz(const MapaAdresow& mapa, int liczbaLiniiEdytora) {
+  ++wersja_;
   std::fill(adresy_.begin(), adresy_.end(), -1);
   const int koniec = std::min(liczbaLiniiEdytora, LiczbaLinii);
   for (int j = 0; j < koniec; ++j)
@@ -121,6 +125,7 @@ void Pulapki::Przelicz(const MapaAdresow& mapa, int liczbaLiniiEdytora) {
 void Pulapki::Przesun(int staraLiczba, int nowaLiczba, int liniaPo) {
   const int n = nowaLiczba - staraLiczba;
   if (n == 0 || liniaPo < 0 || liniaPo >= LiczbaLinii) return;
+  ++wersja_;
   auto wpis = [this](int k) -> int32_t& { return linie_[static_cast<size_t>(k)]; };
   if (n > 0) {
     // Lines after the caret's move down by n; the n lines ending at the

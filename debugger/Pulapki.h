@@ -67,10 +67,14 @@ class Pulapki {
   // caret (the end of the inserted text) afterwards.
   void Przesun(int staraLiczba, int nowaLiczba, int liniaPo);
 
+  // Bumped by every change of the tables, so a poller can tell when to look.
+  uint32_t Wersja() const { return wersja_; }
+
  private:
   void UstawAdres(int linia, const MapaAdresow& mapa);
   std::vector<int32_t> linie_ = std::vector<int32_t>(LiczbaLinii);
   std::vector<int32_t> adresy_ = std::vector<int32_t>(LiczbaAdresow);
+  uint32_t wersja_ = 0;
 };
 
 }  // namespace kelbra

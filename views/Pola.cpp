@@ -73,11 +73,6 @@ void UstawTekst(QLabel* etykieta, const QString& tekst) {
   if (etykieta->text() != tekst) etykieta->setText(tekst);
 }
 
-std::string DoBajtow(const QString& tekst) {
-  const QList<uint> ucs = tekst.toUcs4();
-  return DoCp1250(std::u32string(ucs.begin(), ucs.end()));
-}
-
 bool ZdarzeniaPol::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
   auto* pole = qobject_cast<QLineEdit*>(obiekt);
   if (pole == nullptr) return false;

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QObject>
 
+#include "TekstQt.h"
+
 class QMenu;
 class QMenuBar;
 class QTimer;
@@ -40,8 +42,6 @@ void UstawTekst(QLabel* etykieta, const QString& tekst);
 inline QString ZUtf8(const std::string& tekst) {
   return QString::fromUtf8(tekst.data(), static_cast<int>(tekst.size()));
 }
-// A typed text as the assembler reads it: Windows-1250 bytes.
-std::string DoBajtow(const QString& tekst);
 
 // The events of the fields a window watches: a key before it reaches the
 // field, focus coming and going, and clicks on read-only cells.
