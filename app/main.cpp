@@ -5,6 +5,7 @@
 #include <exception>
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "Data.h"
@@ -38,6 +39,13 @@ class Aplikacja final : public QApplication {
   }
 };
 
+QIcon IkonaProgramu() {
+  QIcon ikona;
+  for (int rozmiar : {16, 22, 24, 32, 48, 64, 128, 256})
+    ikona.addFile(QString(":/ikona/kelbra-%1.png").arg(rozmiar), QSize(rozmiar, rozmiar));
+  return ikona;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,6 +56,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");
   Aplikacja aplikacja(argc, argv);
   aplikacja.setApplicationName("kelbra");
+  // Ties the windows to the installed menu entry (kelbra.desktop), whose
+  // icon is the one drawn here at every size.
+  aplikacja.setDesktopFileName("kelbra");
+  aplikacja.setWindowIcon(IkonaProgramu());
 
   kelbra::ZaladujTlumaczenieQt(aplikacja);
 

@@ -1,0 +1,61 @@
+; Miganie diodą w przerwaniu od licznika T0.
+;
+; Licznik T0 pracuje w trybie 1 (16 bitów) i liczy cykle maszynowe.
+; Przy zegarze 12 MHz cykl trwa 1 us, więc licząc od 3CB0h (65536 - 50000)
+; licznik przepełnia się po 50 ms. Każde przepełnienie ustawia TF0 i wywołuje
+; przerwanie pod adresem 000Bh. Procedura przerwania ładuje licznik od nowa
+; i co 10 przepełnień (0,5 s) zmienia stan diody P1.0; diody P2 pokazują
+; dwójkowo, ile razy dioda zmieniła stan (świeci = 1).
+;
+; Program główny w tym czasie robi co innego: przepisuje klawisze
+; statyczne S1-S8 na diody P3. Przerwanie przychodzi między dwoma rozkazami
+; pętli głównej i wraca do niej przez RETI.
+
+PRZEPELNIENIA   equ 10              ; 10 x 50 ms = 0,5 s
+POCZATEK_TH0    equ 3Ch             ; 65536 - 50000 = 3CB0h
+POCZATEK_TL0    equ 0B0h
+KLAWISZE_STATYCZNE equ 0FFB0h
+licznik         equ 30h             ; przepełnienia do następnej zmiany
+zmiany          equ 31h             ; ile razy dioda zmieniła stan
+
+        org 0
+        ljmp start
+
+        org 0Bh                     ; wektor przerwania licznika T0
+        ljmp przerwanie_t0
+
+        org 30h
+start:  mov licznik,#PRZEPELNIENIA
+        mov zmiany,#0
+        mov tmod,#01h               ; T0: tryb 1, liczy cykle
+        mov th0,#POCZATEK_TH0
+        mov tl0,#POCZATEK_TL0
+        setb et0                    ; zezwolenie na przerwanie od T0
+        setb ea                     ; globalne zezwolenie na przerwania
+        setb tr0                    ; start licznika
+
+        mov dptr,#KLAWISZE_STATYCZNE
+petla:  movx a,@dptr                ; program główny: S1-S8 na diodach P3
+        mov p3,a
+        sjmp petla
+
+; Procedura przerwania. Zmienia A i PSW, więc je przechowuje: program
+; główny nie może zauważyć, że został przerwany.
+przerwanie_t0:
+        push psw
+        push acc
+        mov th0,#POCZATEK_TH0       ; następne przepełnienie za 50 ms
+        mov tl0,#POCZATEK_TL0
+        djnz licznik,przerwanie_koniec
+        mov licznik,#PRZEPELNIENIA
+        cpl p1.0                    ; dioda P1.0 zmienia stan
+        inc zmiany
+        mov a,zmiany
+        cpl a                       ; 1 = świeci, więc odwracamy
+        mov p2,a
+przerwanie_koniec:
+        pop acc
+        pop psw
+        reti
+
+        end
