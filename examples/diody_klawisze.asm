@@ -39,3 +39,4 @@ odwroc_bit:
         ret                     ; wynik w A (i w R3)
 
         end
+;pozycja okien:dwdxifh¬tdkdkl†ftfiŒdŒh‰ftdyd¸fªfefd€e~g«effd‡e¨g}gffffff 

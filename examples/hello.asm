@@ -27,3 +27,4 @@ petla:  mov p1,a
         sjmp petla
 tekst:  db 'Kelbra 8051',0
         end
+;pozycja okien:dwdxifh¬tdkdkl†ftfiŒdŒh‰ftdyd¸fªfefd€e~g«effd‡e¨g}gffffff 

@@ -12,6 +12,10 @@
 ; przechodzimy, jest najpierw czyszczona.
 ;
 ; StrzaÅ‚ki dajÄ… kody 25h-28h, te same co znaki % & ' ( i teÅ¼ sÄ… wypisywane.
+;
+; Emulator wykonuje program porcjami, dwa razy na sekundÄ™ (po 500 000 cykli).
+; Klawisze naciÅ›niÄ™te w ciÄ…gu jednego pÃ³Å‚sekundowego okresu nadpisujÄ… SBUF
+; i program zobaczy tylko ostatni z nich: pisz spokojnie.
 
 ADR_LCD_ROZKAZ  equ 0FFF0h
 ADR_LCD_STATUS  equ 0FFF1h
@@ -102,8 +106,11 @@ czysc:  mov a,#01h
         acall lcd_rozkaz
         mov a,#0Eh                  ; ekran wÅ‚Ä…czony, kursor widoczny
         acall lcd_rozkaz
+        mov a,#14h                  ; kursor w prawo: po kaÅ¼dym znaku
+        acall lcd_rozkaz            ; kursor przesuwa siÄ™ za nim
         mov r6,#0
         mov r7,#0
+        acall ustaw_adres           ; kursor na poczÄ…tek linii 1
         ret
 
 ; Adres DDRAM z linii R6 i kolumny R7: 80h + kolumna, 40h wiÄ™cej w linii 2.
@@ -178,3 +185,4 @@ lcd_tekst_koniec:
         ret
 
         end
+;pozycja okien:dwdxifh¬tdkdkl†ftfiŒdŒh‰ftdyd¸fªfefd€e~g«effd‡e¨g}gffffff 

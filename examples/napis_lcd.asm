@@ -118,3 +118,4 @@ lcd_tekst_koniec:
         ret
 
         end
+;pozycja okien:dwdxifh¬tdkdkl†ftfiŒdŒh‰ftdyd¸fªfefd€e~g«effd‡e¨g}gffffff 

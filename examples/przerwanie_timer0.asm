@@ -59,3 +59,4 @@ przerwanie_koniec:
         reti
 
         end
+;pozycja okien:dwdxifh¬tdkdkl†ftfiŒdŒh‰ftdyd¸fªfefd€e~g«effd‡e¨g}gffffff 
