@@ -1,13 +1,15 @@
-// kelbra-batch: runs a program on the emulated 8051 without a screen and
+// kelbra-batch: runs programs on the emulated 8051 without a screen and
 // prints what happened, for tests, benchmarks and checking students' work.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,14 +17,24 @@
 #include "IntelHex.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
+#include "LiczbyOpcji.h"
+#include "ObrazLcd.h"
+#include "Oczekiwania.h"
 #include "PlikZrodlowy.h"
 #include "Plytka.h"
+#include "PrzebiegProgramu.h"
 #include "WydrukPRN.h"
+#include "Zdarzenia.h"
 
 namespace {
 
 using kelbra::Jadro;
+namespace wsad = kelbra::wsad;
 
+// Exit statuses; with several files the worst one wins, in this order.
+constexpr int KodPoprawny = 0;
+constexpr int KodOczekiwan = 3;
+constexpr int KodBleduAsemblacji = 1;
 constexpr int KodBleduWywolania = 2;
 // A run to an address that is never reached still ends: after 1,000 s of
 // emulated time.
@@ -34,35 +46,111 @@ struct Opcje {
   bool zrzut = false;
   bool prn = false;
   bool hex = false;
-  std::string plik;
+  wsad::ListaZdarzen zdarzenia;
+  std::vector<wsad::Oczekiwanie> oczekiwania;
+  uint64_t slad = 0;
+  std::optional<uint16_t> sladOd;
+  std::string png;
+  std::vector<std::string> pliki;
 };
 
 [[noreturn]] void Zakoncz(const std::string& komunikat) {
+  std::fflush(stdout);
   std::fprintf(stderr, "kelbra-batch: %s\n", komunikat.c_str());
   std::fprintf(stderr,
-               "uzycie: kelbra-batch [--prn] [--hex] [--cycles N] [--until-pc ADRES] [--dump] PLIK.asm\n"
+               "uzycie: kelbra-batch [--prn] [--hex] [--cycles N] [--until-pc ADRES] [--dump]\n"
+               "        [--key NAZWA@CYKL] [--release NAZWA@CYKL] [--pc-key TEKST@CYKL] [--pc-key-gap N]\n"
+               "        [--script PLIK] [--expect CO=WARTOSC] [--trace N] [--trace-from ADRES]\n"
+               "        [--lcd-png PLIK.png] PLIK.asm...\n"
                "        (PLIK.hex lub PLIK.bin: gotowy obraz CODE)\n");
   std::exit(KodBleduWywolania);
 }
 
-std::optional<uint64_t> Liczba(const std::string& s, int podstawa, uint64_t max) {
-  if (s.empty() || s.size() > 20) return std::nullopt;
-  uint64_t v = 0;
-  for (char c : s) {
-    int cyfra;
-    if (c >= '0' && c <= '9') cyfra = c - '0';
-    else if (c >= 'a' && c <= 'f') cyfra = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') cyfra = c - 'A' + 10;
-    else return std::nullopt;
-    if (cyfra >= podstawa) return std::nullopt;
-    if (v > (max - cyfra) / podstawa) return std::nullopt;
-    v = v * podstawa + cyfra;
-  }
-  return v;
+void Komunikat(const std::string& tekst) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "kelbra-batch: %s\n", tekst.c_str());
 }
+
+int Waga(int kod) {
+  switch (kod) {
+    case KodBleduWywolania: return 3;
+    case KodBleduAsemblacji: return 2;
+    case KodOczekiwan: return 1;
+    default: return 0;
+  }
+}
+
+int Gorszy(int a, int b) { return Waga(a) >= Waga(b) ? a : b; }
+
+std::optional<std::vector<uint8_t>> CzytajBajty(const std::string& sciezka) {
+  std::ifstream f(sciezka, std::ios::binary);
+  if (!f) return std::nullopt;
+  // A buffer at a time: copying through istreambuf_iterator costs some ten
+  // instructions a byte. A read error (a folder opens, then fails to read)
+  // comes as an exception from underflow.
+  std::vector<uint8_t> bajty;
+  try {
+    std::streambuf& b = *f.rdbuf();
+    while (b.sgetc() != std::char_traits<char>::eof()) {
+      const std::streamsize n = b.in_avail();
+      const size_t k = bajty.size();
+      bajty.resize(k + static_cast<size_t>(n));
+      b.sgetn(reinterpret_cast<char*>(bajty.data() + k), n);
+    }
+  } catch (const std::ios_base::failure&) {
+    return std::nullopt;
+  }
+  if (f.bad()) return std::nullopt;
+  return bajty;
+}
+
+std::string_view Tekst(const std::vector<uint8_t>& bajty) {
+  return {reinterpret_cast<const char*>(bajty.data()), bajty.size()};
+}
+
+uint16_t Adres(const std::string& w) {
+  const auto v = wsad::LiczbaSzesnastkowa(w, 0xFFFF);
+  if (!v) Zakoncz("niepoprawny adres: " + w);
+  return static_cast<uint16_t>(*v);
+}
+
+uint64_t Dziesietna(const std::string& opcja, const std::string& w) {
+  const auto v = wsad::LiczbaDziesietna(w);
+  if (!v) Zakoncz("niepoprawna liczba w " + opcja + ": " + w);
+  return *v;
+}
+
+// Events need the PC-key spacing, which may come later on the line, so
+// they are read once every option is known.
+struct OpcjaZdarzen {
+  std::string opcja;
+  std::string wartosc;
+};
+
+void CzytajZdarzenia(const std::vector<OpcjaZdarzen>& opcje, uint64_t odstep, Opcje& o) {
+  wsad::BudowaZdarzen budowa(odstep);
+  for (const OpcjaZdarzen& z : opcje) {
+    std::string blad;
+    if (z.opcja == "--script") {
+      const auto tresc = CzytajBajty(z.wartosc);
+      if (!tresc) Zakoncz("nie mozna odczytac skryptu: " + z.wartosc);
+      blad = budowa.Skrypt(z.wartosc, Tekst(*tresc));
+    } else if (z.opcja == "--pc-key") {
+      blad = budowa.KlawiszePC(z.wartosc);
+    } else {
+      blad = budowa.Klawisz(z.wartosc, z.opcja == "--release");
+    }
+    if (!blad.empty()) Zakoncz(blad);
+  }
+  o.zdarzenia = std::move(budowa).Zakoncz();
+}
+
+std::string Rdzen(const std::string& plik) { return std::filesystem::path(plik).stem().string(); }
 
 Opcje CzytajOpcje(int argc, char** argv) {
   Opcje o;
+  std::vector<OpcjaZdarzen> zdarzenia;
+  uint64_t odstep = wsad::DomyslnyOdstepKlawiszyPC;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto wartosc = [&]() -> std::string {
@@ -70,49 +158,48 @@ Opcje CzytajOpcje(int argc, char** argv) {
       return argv[++i];
     };
     if (a == "--cycles") {
-      const std::string w = wartosc();
-      o.cykle = Liczba(w, 10, UINT64_MAX / 2);
-      if (!o.cykle) Zakoncz("niepoprawna liczba cykli: " + w);
+      o.cykle = Dziesietna(a, wartosc());
     } else if (a == "--until-pc") {
-      std::string w = wartosc();
-      if (w.size() > 2 && w[0] == '0' && (w[1] == 'x' || w[1] == 'X')) w = w.substr(2);
-      if (!w.empty() && (w.back() == 'h' || w.back() == 'H')) w.pop_back();
-      const auto v = Liczba(w, 16, 0xFFFF);
-      if (!v) Zakoncz("niepoprawny adres: " + w);
-      o.doPC = static_cast<uint16_t>(*v);
+      o.doPC = Adres(wartosc());
     } else if (a == "--dump") {
       o.zrzut = true;
     } else if (a == "--prn") {
       o.prn = true;
     } else if (a == "--hex") {
       o.hex = true;
+    } else if (a == "--key" || a == "--release" || a == "--pc-key" || a == "--script") {
+      zdarzenia.push_back({a, wartosc()});
+    } else if (a == "--pc-key-gap") {
+      odstep = Dziesietna(a, wartosc());
+    } else if (a == "--expect") {
+      wsad::Oczekiwanie oczekiwanie;
+      const std::string blad = wsad::CzytajOczekiwanie(wartosc(), oczekiwanie);
+      if (!blad.empty()) Zakoncz(blad);
+      o.oczekiwania.push_back(std::move(oczekiwanie));
+    } else if (a == "--trace") {
+      o.slad = Dziesietna(a, wartosc());
+    } else if (a == "--trace-from") {
+      o.sladOd = Adres(wartosc());
+    } else if (a == "--lcd-png") {
+      o.png = wartosc();
+      if (o.png.empty()) Zakoncz("pusta nazwa po --lcd-png");
     } else if (a.size() > 1 && a[0] == '-') {
       Zakoncz("nieznana opcja: " + a);
-    } else if (o.plik.empty()) {
-      o.plik = a;
     } else {
-      Zakoncz("podano wiecej niz jeden plik");
+      o.pliki.push_back(a);
     }
   }
-  if (o.plik.empty()) Zakoncz("nie podano pliku");
-  return o;
-}
-
-std::optional<std::vector<uint8_t>> CzytajBajty(const std::string& sciezka) {
-  std::ifstream f(sciezka, std::ios::binary);
-  if (!f) return std::nullopt;
-  // A buffer at a time: copying through istreambuf_iterator costs some ten
-  // instructions a byte. A read error still comes from underflow, as before.
-  std::vector<uint8_t> bajty;
-  std::streambuf& b = *f.rdbuf();
-  while (b.sgetc() != std::char_traits<char>::eof()) {
-    const std::streamsize n = b.in_avail();
-    const size_t k = bajty.size();
-    bajty.resize(k + static_cast<size_t>(n));
-    b.sgetn(reinterpret_cast<char*>(bajty.data() + k), n);
+  if (o.pliki.empty()) Zakoncz("nie podano pliku");
+  if (o.sladOd && o.slad == 0) Zakoncz("--trace-from wymaga --trace N");
+  // With several programs the picture option names a folder, one PNG a program.
+  if (!o.png.empty() && o.pliki.size() > 1) {
+    if (!std::filesystem::is_directory(o.png)) Zakoncz("przy wielu plikach --lcd-png podaje istniejacy katalog: " + o.png);
+    std::set<std::string> rdzenie;
+    for (const std::string& p : o.pliki)
+      if (!rdzenie.insert(Rdzen(p)).second) Zakoncz("dwa pliki daja ten sam obraz " + Rdzen(p) + ".png");
   }
-  if (f.bad()) return std::nullopt;
-  return bajty;
+  CzytajZdarzenia(zdarzenia, odstep, o);
+  return o;
 }
 
 bool KonczySieNa(const std::string& s, const std::string& koncowka) {
@@ -123,22 +210,6 @@ bool KonczySieNa(const std::string& s, const std::string& koncowka) {
     if (c != koncowka[k]) return false;
   }
   return true;
-}
-
-// Runs until at least `cykle` machine cycles have executed or PC reaches the
-// stop address. Returns the machine cycles executed.
-uint64_t Uruchom(Jadro& j, uint64_t cykle, std::optional<uint16_t> doPC) {
-  uint64_t wykonane = 0;
-  // A5h takes no cycles; CODE made of nothing else would never use the budget.
-  uint32_t zerowe = 0;
-  while (wykonane < cykle) {
-    if (doPC && j.PC == *doPC) break;
-    const int32_t n = j.KrokJadra();
-    wykonane += static_cast<uint64_t>(n);
-    zerowe = n == 0 ? zerowe + 1 : 0;
-    if (zerowe > 0x10000) break;
-  }
-  return wykonane;
 }
 
 void DrukujWiersz(const char* nazwa, unsigned adres, const uint8_t* bajty, int szerokosc) {
@@ -165,26 +236,17 @@ void DrukujStan(const Jadro& j, const kelbra::PlytkaKelbra& plytka, uint64_t cyk
   DrukujLinieLcd("LCD2", plytka.lcd.ZnakiLinii(1));
 }
 
-// The source as the editor holds it: the trailing window-layout line is
-// taken off as bytes before the rest is decoded, and is no part of the
-// program.
-std::vector<std::string> LinieProgramu(std::string_view bajty) {
-  return kelbra::LinieDlaAsemblera(kelbra::CzytajPlikZrodlowy(bajty).Linie);
-}
-
 void DrukujLinie(const std::vector<std::string>& linie) {
   for (const std::string& l : linie) std::printf("%s\n", kelbra::Cp1250DoUtf8(l).c_str());
 }
 
-// Assembles into CODE and prints the lists, then the listing and the HEX
-// records of a successful run. True when the assembly had no error.
-bool Asembluj(std::string_view bajty, const Opcje& o, Jadro& j) {
-  const std::vector<std::string> linie = LinieProgramu(bajty);
-  kelbra::Asembler asembler(j);
-  const kelbra::WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(linie);
+// Prints the lists, then the listing and the HEX records of a successful
+// run.
+void DrukujAsemblacje(const kelbra::WynikAsemblacji& w, const Opcje& o, const Jadro& j,
+                      const std::vector<std::string>& linie) {
   DrukujLinie(w.Bledy);
   DrukujLinie(w.Ostrzezenia);
-  if (w.FlagaBledu) return false;
+  if (w.FlagaBledu) return;
   if (o.prn) DrukujLinie(kelbra::BudujWydrukPRN(w, j.Code, linie));
   if (o.hex) {
     std::vector<std::pair<uint16_t, uint8_t>> bajtyKodu;
@@ -192,39 +254,151 @@ bool Asembluj(std::string_view bajty, const Opcje& o, Jadro& j) {
       if (w.Zapisane[a]) bajtyKodu.emplace_back(static_cast<uint16_t>(a), j.Code[a]);
     std::fputs(kelbra::ZapiszIntelHex(bajtyKodu).c_str(), stdout);
   }
-  return true;
+}
+
+// One row of the table printed after several files; -1 where the step did
+// not happen.
+struct WierszTabeli {
+  std::string plik;
+  int64_t bledy = -1;
+  int64_t spelnione = -1;
+  int64_t niespelnione = -1;
+  int64_t cykle = -1;
+  int kod = KodPoprawny;
+};
+
+void SprawdzKoniec(const Opcje& o, const Jadro& j, const kelbra::PlytkaKelbra& plytka, WierszTabeli& t) {
+  t.spelnione = 0;
+  t.niespelnione = 0;
+  for (const wsad::Oczekiwanie& oczekiwanie : o.oczekiwania) {
+    if (const auto blad = wsad::SprawdzOczekiwanie(oczekiwanie, j, plytka.lcd)) {
+      std::printf("%s\n", blad->c_str());
+      ++t.niespelnione;
+    } else {
+      ++t.spelnione;
+    }
+  }
+  if (t.niespelnione > 0) t.kod = KodOczekiwan;
+}
+
+void ZglosNiezastosowane(const Opcje& o, const wsad::WynikPrzebiegu& w) {
+  const auto& zdarzenia = o.zdarzenia.Zdarzenia;
+  if (w.Zastosowane >= zdarzenia.size()) return;
+  const wsad::ZdarzeniePlytki& z = zdarzenia[w.Zastosowane];
+  Komunikat("nie zastosowano zdarzen po koncu przebiegu (" + std::to_string(w.Cykle) +
+            " cykli): " + std::to_string(zdarzenia.size() - w.Zastosowane) + ", pierwsze: " +
+            o.zdarzenia.Zrodla[z.Zrodlo] + " w cyklu " + std::to_string(z.Cykl));
+}
+
+WierszTabeli ZlyPlik(WierszTabeli t, const std::string& komunikat) {
+  Komunikat(komunikat);
+  t.kod = KodBleduWywolania;
+  return t;
+}
+
+// Assembles or loads one file, runs it from a reset and checks it.
+WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
+  WierszTabeli t;
+  t.plik = plik;
+  const auto bajty = CzytajBajty(plik);
+  if (!bajty) return ZlyPlik(t, "nie mozna odczytac pliku: " + plik);
+  auto j = std::make_unique<Jadro>();
+  j->ResetJadra();
+  // As the main window's first showing: key bytes FFh, LCD powered on.
+  auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
+  kelbra::PodlaczPlytke(*j, *plytka);
+  const std::string_view tekst = Tekst(*bajty);
+  // The source as the editor holds it: the trailing window-layout line is
+  // taken off as bytes before the rest is decoded.
+  std::vector<std::string> linie;
+  kelbra::Asembler asembler(*j);
+  const kelbra::TabelaAsemblacji* tabela = nullptr;
+  if (KonczySieNa(plik, ".hex") || KonczySieNa(plik, ".ihx")) {
+    if (!kelbra::WczytajIntelHex(tekst, j->Code)) return ZlyPlik(t, "niepoprawny plik Intel HEX: " + plik);
+  } else if (KonczySieNa(plik, ".bin")) {
+    if (bajty->size() > j->Code.size()) return ZlyPlik(t, "obraz wiekszy niz 64 KB: " + plik);
+    std::copy(bajty->begin(), bajty->end(), j->Code.begin());
+  } else {
+    linie = kelbra::LinieDlaAsemblera(kelbra::CzytajPlikZrodlowy(tekst).Linie);
+    const kelbra::WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(linie);
+    DrukujAsemblacje(w, o, *j, linie);
+    t.bledy = static_cast<int64_t>(w.Bledy.size());
+    if (w.FlagaBledu) {
+      t.kod = KodBleduAsemblacji;
+      return t;
+    }
+    tabela = &w.Tabela;
+  }
+
+  // Entering the emulation mode, as a successful assembly does: the core and
+  // the LCD start again.
+  j->ResetJadra();
+  plytka->ResetPlytki();
+  wsad::UstawieniaPrzebiegu u;
+  if (o.cykle || o.doPC) u.Cykle = o.cykle.value_or(DomyslnyLimitCykli);
+  u.DoPC = o.doPC;
+  u.Zdarzenia = &o.zdarzenia;
+  u.Slad = o.slad;
+  u.SladOd = o.sladOd;
+  std::optional<wsad::SladRozkazow> slad;
+  if (o.slad > 0) slad.emplace(tabela, linie);
+  const wsad::WynikPrzebiegu w = wsad::Uruchom(*j, *plytka, u, [&](uint64_t cykle, const Jadro& jadro) {
+    std::printf("%s\n", slad->Linia(cykle, jadro).c_str());
+  });
+  t.cykle = static_cast<int64_t>(w.Cykle);
+  ZglosNiezastosowane(o, w);
+  if (o.zrzut) DrukujStan(*j, *plytka, w.Cykle);
+  SprawdzKoniec(o, *j, *plytka, t);
+  if (!o.png.empty()) {
+    const std::string sciezka =
+        o.pliki.size() > 1 ? (std::filesystem::path(o.png) / (Rdzen(plik) + ".png")).string() : o.png;
+    const std::string blad = wsad::ZapiszPng(wsad::ObrazLcd(plytka->lcd), sciezka);
+    if (!blad.empty()) {
+      Komunikat(blad);
+      t.kod = KodBleduWywolania;
+    }
+  }
+  return t;
+}
+
+// Display width of UTF-8 text: one column a character.
+size_t Szerokosc(const std::string& s) {
+  return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+void DrukujTabele(const std::vector<WierszTabeli>& wiersze) {
+  size_t szerokosc = Szerokosc("plik");
+  for (const WierszTabeli& w : wiersze) szerokosc = std::max(szerokosc, Szerokosc(w.plik));
+  auto pole = [](int64_t v) { return v < 0 ? std::string("-") : std::to_string(v); };
+  auto wiersz = [&](const std::string& plik, const std::string& b, const std::string& s, const std::string& n,
+                    const std::string& c, const std::string& k) {
+    std::printf("%s%*s  %5s  %9s  %12s  %12s  %3s\n", plik.c_str(), static_cast<int>(szerokosc - Szerokosc(plik)), "",
+                b.c_str(), s.c_str(), n.c_str(), c.c_str(), k.c_str());
+  };
+  wiersz("plik", "bledy", "spelnione", "niespelnione", "cykle", "kod");
+  for (const WierszTabeli& w : wiersze) {
+    wiersz(w.plik, pole(w.bledy), pole(w.spelnione), pole(w.niespelnione), pole(w.cykle), std::to_string(w.kod));
+  }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const Opcje o = CzytajOpcje(argc, argv);
-  const auto bajty = CzytajBajty(o.plik);
-  if (!bajty) Zakoncz("nie mozna odczytac pliku: " + o.plik);
-
-  auto j = std::make_unique<Jadro>();
-  j->ResetJadra();
-  // As the main window's first showing: key bytes FFh, LCD powered on.
-  auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
-  kelbra::PodlaczPlytke(*j, *plytka);
-  const std::string_view tekst(reinterpret_cast<const char*>(bajty->data()), bajty->size());
-  if (KonczySieNa(o.plik, ".hex") || KonczySieNa(o.plik, ".ihx")) {
-    if (!kelbra::WczytajIntelHex(tekst, j->Code)) Zakoncz("niepoprawny plik Intel HEX: " + o.plik);
-  } else if (KonczySieNa(o.plik, ".bin")) {
-    if (bajty->size() > j->Code.size()) Zakoncz("obraz wiekszy niz 64 KB: " + o.plik);
-    std::copy(bajty->begin(), bajty->end(), j->Code.begin());
-  } else {
-    const bool poprawny = Asembluj(tekst, o, *j);
+  if (o.pliki.size() == 1) {
+    const int kod = Przetworz(o.pliki[0], o).kod;
     std::fflush(stdout);
-    if (!poprawny) return 1;
+    return kod;
   }
-  // Entering the emulation mode, as a successful assembly does: the core and
-  // the LCD start again.
-  j->ResetJadra();
-  plytka->ResetPlytki();
-
-  uint64_t cykle = 0;
-  if (o.cykle || o.doPC) cykle = Uruchom(*j, o.cykle.value_or(DomyslnyLimitCykli), o.doPC);
-  if (o.zrzut) DrukujStan(*j, *plytka, cykle);
-  return 0;
+  std::vector<WierszTabeli> wiersze;
+  int kod = KodPoprawny;
+  for (const std::string& plik : o.pliki) {
+    std::printf("==> %s <==\n", plik.c_str());
+    wiersze.push_back(Przetworz(plik, o));
+    kod = Gorszy(kod, wiersze.back().kod);
+  }
+  std::printf("\n");
+  DrukujTabele(wiersze);
+  std::fflush(stdout);
+  return kod;
 }

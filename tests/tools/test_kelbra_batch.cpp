@@ -2,36 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "Polecenie.h"
+
+namespace kelbra {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Wynik {
-  int kod = -1;
-  std::string wyjscie;  // standard output and standard error together
-};
+using Wynik = test::WynikPolecenia;
 
-Wynik Uruchom(const std::string& argumenty) {
-  const std::string polecenie = std::string(KELBRA_BATCH) + " " + argumenty + " 2>&1";
-  Wynik w;
-  FILE* p = popen(polecenie.c_str(), "r");
-  if (!p) return w;
-  std::array<char, 4096> bufor;
-  size_t n;
-  while ((n = fread(bufor.data(), 1, bufor.size(), p)) > 0) w.wyjscie.append(bufor.data(), n);
-  const int status = pclose(p);
-  w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return w;
-}
+Wynik Uruchom(const std::string& argumenty) { return test::Wykonaj(std::string(KELBRA_BATCH) + " " + argumenty); }
 
 class PlikTymczasowy {
  public:
@@ -79,7 +65,7 @@ TEST(KelbraBatch, BledyAsemblacjiDajaKod1) {
 TEST(KelbraBatch, ZleWywolanieDajeKod2) {
   for (const char* argumenty : {"", "--cycles", "--cycles x " KELBRA_PRZYKLADY "/hello.asm",
                                 "--until-pc 1FFFF " KELBRA_PRZYKLADY "/hello.asm", "--nieznana plik.asm",
-                                "brak-takiego-pliku.asm", "a.asm b.asm"}) {
+                                "brak-takiego-pliku.asm", "a.asm b.asm", KELBRA_PRZYKLADY}) {
     const Wynik w = Uruchom(argumenty);
     EXPECT_EQ(w.kod, 2) << argumenty << "\n" << w.wyjscie;
     EXPECT_NE(w.wyjscie.find("kelbra-batch: "), std::string::npos) << argumenty;
@@ -140,4 +126,182 @@ TEST(KelbraBatch, ProgramZSamychA5NieZawiesza) {
   EXPECT_NE(w.wyjscie.find("CYCLES=0"), std::string::npos);
 }
 
+// A folder of its own, so that a test can name its files briefly.
+class KatalogTymczasowy {
+ public:
+  explicit KatalogTymczasowy(const std::string& nazwa)
+      : sciezka_(fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + nazwa)) {
+    fs::create_directories(sciezka_);
+  }
+  ~KatalogTymczasowy() { fs::remove_all(sciezka_); }
+  void Plik(const std::string& nazwa, const std::string& tresc) const {
+    std::ofstream(sciezka_ / nazwa, std::ios::binary) << tresc;
+  }
+  // The runner started inside the folder.
+  Wynik Uruchom(const std::string& argumenty) const {
+    return test::Wykonaj("cd " + test::WCudzyslowie(sciezka_.string()) + " && " KELBRA_BATCH " " + argumenty);
+  }
+
+ private:
+  fs::path sciezka_;
+};
+
+// Sets P1, DATA 30h, XDATA 0100h and the LCD's first line, then waits at 0040h.
+constexpr const char* ProgramOczekiwan =
+    "mov p1,#3Ch\n"
+    "mov 30h,#12h\n"
+    "mov dptr,#0100h\n"
+    "mov a,#0FFh\n"
+    "movx @dptr,a\n"
+    "mov dptr,#0FFF0h\n"
+    "mov a,#38h\nmovx @dptr,a\nmov a,#0Ch\nmovx @dptr,a\nmov a,#01h\nmovx @dptr,a\n"
+    "mov dptr,#0FFF2h\n"
+    "mov a,#4Fh\nmovx @dptr,a\nmov a,#4Bh\nmovx @dptr,a\n"  // "OK"
+    "ljmp koniec\n"
+    "org 40h\n"
+    "koniec: sjmp koniec\n";
+
+TEST(KelbraBatch, KazdeNiespelnioneOczekiwanieToJednaLiniaIKod3) {
+  PlikTymczasowy p("oczekiwania.asm", ProgramOczekiwan);
+  const Wynik w = Uruchom("--cycles 1000 --expect 'LCD1=O K' --expect LCD2=x --expect P1=3D --expect DATA:30=13 "
+                          "--expect XDATA:0100=FE --expect PC=0041 --expect A=00 " + p.Sciezka());
+  EXPECT_EQ(w.kod, 3);
+  EXPECT_EQ(w.wyjscie,
+            "Oczekiwano LCD1=\"O K\", jest \"OK\"\n"
+            "Oczekiwano LCD2=\"x\", jest \"\"\n"
+            "Oczekiwano P1=3D, jest 3C\n"
+            "Oczekiwano DATA:30=13, jest 12\n"
+            "Oczekiwano XDATA:0100=FE, jest FF\n"
+            "Oczekiwano PC=0041, jest 0040\n"
+            "Oczekiwano A=00, jest 4B\n");
+}
+
+TEST(KelbraBatch, WielePlikowTabelaIKodNajgorszy) {
+  KatalogTymczasowy k("tabela");
+  k.Plik("dobry.asm", "mov p1,#3Ch\nsjmp $\n");
+  k.Plik("zly.asm", "mov p1,#0\nsjmp $\n");
+  k.Plik("bledny.asm", "mov p1,#3Ch\nfoo bar\nbaz\n");
+  const Wynik w = k.Uruchom("--cycles 1000 --expect P1=3C dobry.asm zly.asm bledny.asm");
+  EXPECT_EQ(w.kod, 1) << w.wyjscie;
+  EXPECT_EQ(w.wyjscie,
+            "==> dobry.asm <==\n"
+            "==> zly.asm <==\n"
+            "Oczekiwano P1=3C, jest 00\n"
+            "==> bledny.asm <==\n"
+            "ERROR...1 linia. Nie ma takiego rozkazu\n"
+            "ERROR...2 linia. Nie ma takiego rozkazu\n"
+            "\n"
+            "plik        bledy  spelnione  niespelnione         cykle  kod\n"
+            "dobry.asm       0          1             0          1000    0\n"
+            "zly.asm         0          0             1          1000    3\n"
+            "bledny.asm      2          -             -             -    1\n");
+  // Files run independently: a key clicked in one run is not on in the next.
+  EXPECT_EQ(k.Uruchom("--cycles 1000 --expect P1=3C dobry.asm zly.asm").kod, 3);
+  EXPECT_EQ(k.Uruchom("--cycles 1000 --expect P1=3C dobry.asm dobry.asm").kod, 0);
+  const Wynik brak = k.Uruchom("--cycles 10 bledny.asm brak.asm dobry.asm");
+  EXPECT_EQ(brak.kod, 2);
+  EXPECT_NE(brak.wyjscie.find("kelbra-batch: nie mozna odczytac pliku: brak.asm\n"), std::string::npos);
+  EXPECT_NE(brak.wyjscie.find("\nbrak.asm        -          -             -             -    2\n"), std::string::npos)
+      << brak.wyjscie;
+}
+
+TEST(KelbraBatch, KazdyPlikOdResetuZeSwoimiKlawiszami) {
+  KatalogTymczasowy k("reset");
+  k.Plik("a.asm", "petla: mov dptr,#0FFB0h\nmovx a,@dptr\nmov p1,a\nsjmp petla\n");
+  const Wynik w = k.Uruchom("--cycles 1000 --key S1@10 --expect P1=FE a.asm a.asm");
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+}
+
+TEST(KelbraBatch, SladKrotkiejPetli) {
+  // UTF-8 source: the comment keeps its letters in the trace.
+  PlikTymczasowy p("slad.asm", "\tmov r7,#2\r\npetla:\tdjnz r7,petla ; p\xC4\x99tla\r\n\tsjmp $\r\n");
+  const Wynik w = Uruchom("--cycles 100 --trace 5 " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0);
+  EXPECT_EQ(w.wyjscie,
+            "CYCLES=0 PC=0000 LINE=0 \"mov r7,#2\" A=00 PSW=00 SP=07 DPTR=0000\n"
+            "CYCLES=2 PC=0002 LINE=1 \"petla: djnz r7,petla ; p\xC4\x99tla\" A=00 PSW=00 SP=07 DPTR=0000\n"
+            "CYCLES=4 PC=0002 LINE=1 \"petla: djnz r7,petla ; p\xC4\x99tla\" A=00 PSW=00 SP=07 DPTR=0000\n"
+            "CYCLES=6 PC=0004 LINE=2 \"sjmp $\" A=00 PSW=00 SP=07 DPTR=0000\n"
+            "CYCLES=8 PC=0004 LINE=2 \"sjmp $\" A=00 PSW=00 SP=07 DPTR=0000\n");
+
+  const Wynik od = Uruchom("--cycles 100 --trace 2 --trace-from 4 " + p.Sciezka());
+  EXPECT_EQ(od.wyjscie,
+            "CYCLES=6 PC=0004 LINE=2 \"sjmp $\" A=00 PSW=00 SP=07 DPTR=0000\n"
+            "CYCLES=8 PC=0004 LINE=2 \"sjmp $\" A=00 PSW=00 SP=07 DPTR=0000\n");
+  // A CODE image has no source lines.
+  PlikTymczasowy bin("slad.bin", "\x80\xFE");
+  EXPECT_EQ(Uruchom("--cycles 4 --trace 1 " + bin.Sciezka()).wyjscie,
+            "CYCLES=0 PC=0000 LINE=- \"\" A=00 PSW=00 SP=07 DPTR=0000\n");
+}
+
+TEST(KelbraBatch, ZdarzeniePoKoncuPrzebieguZgloszone) {
+  const Wynik w = Uruchom("--cycles 100 --key S1@50 --pc-key ab@0 " KELBRA_PRZYKLADY "/hello.asm");
+  EXPECT_EQ(w.kod, 0);
+  EXPECT_EQ(w.wyjscie,
+            "kelbra-batch: nie zastosowano zdarzen po koncu przebiegu (100 cykli): 1, "
+            "pierwsze: --pc-key ab@0 w cyklu 1000\n");
+}
+
+TEST(KelbraBatch, ZleWejscieKod2ZanimCokolwiekRuszy) {
+  // The file would print error lines if it were assembled.
+  PlikTymczasowy p("nie_ruszany.asm", "foo bar\n");
+  PlikTymczasowy skrypt("zly.skrypt", "10 key S1\n20 key S10\n");
+  const std::string plik = " " + p.Sciezka();
+  const struct {
+    std::string argumenty;
+    std::string komunikat;
+  } przypadki[] = {
+      {"--key S9@100", "--key S9@100: nieznany klawisz \"S9\""},
+      {"--key S1", "--key S1: brak @CYKL"},
+      {"--release S1@5", "--release S1@5: klawisz S1 jest zatrzaskowy"},
+      {"--pc-key {Foo}@1", "--pc-key {Foo}@1: nieznany klawisz {Foo}"},
+      {"--pc-key-gap 1k --pc-key a@1", "niepoprawna liczba w --pc-key-gap: 1k"},
+      {"--script brak.skrypt", "nie mozna odczytac skryptu: brak.skrypt"},
+      {"--script " KELBRA_PRZYKLADY, "nie mozna odczytac skryptu: " KELBRA_PRZYKLADY},
+      {"--script " + skrypt.Sciezka(), "zly.skrypt:2: nieznany klawisz \"S10\""},
+      {"--expect P1=100", "--expect P1=100: niepoprawna wartosc 100"},
+      {"--expect FOO=1", "--expect FOO=1: nieznana nazwa FOO"},
+      {"--trace x", "niepoprawna liczba w --trace: x"},
+      {"--trace-from 1FFFF --trace 1", "niepoprawny adres: 1FFFF"},
+      {"--trace-from 10", "--trace-from wymaga --trace N"},
+      {"--cycles -1", "niepoprawna liczba w --cycles: -1"},
+      {"--lcd-png brak-katalogu/ " + p.Sciezka(), "przy wielu plikach --lcd-png podaje istniejacy katalog"},
+      {"--lcd-png ''", "pusta nazwa po --lcd-png"},
+  };
+  for (const auto& c : przypadki) {
+    const Wynik w = Uruchom(c.argumenty + plik);
+    EXPECT_EQ(w.kod, 2) << c.argumenty << "\n" << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("kelbra-batch: "), std::string::npos) << c.argumenty;
+    EXPECT_NE(w.wyjscie.find(c.komunikat), std::string::npos) << c.argumenty << "\n" << w.wyjscie;
+    EXPECT_EQ(w.wyjscie.find("ERROR"), std::string::npos) << c.argumenty;
+  }
+}
+
+TEST(KelbraBatch, SkryptStuTysiecyZdarzen) {
+  // S1 clicked 100,000 times, 20 cycles apart: an even count leaves it off.
+  std::string tresc = "# S1 100000 razy\n";
+  for (int k = 1; k <= 100000; ++k) tresc += std::to_string(20 * k) + " key S1\n";
+  PlikTymczasowy skrypt("duzy.skrypt", tresc);
+  PlikTymczasowy p("klawisze.asm", "petla: mov dptr,#0FFB0h\nmovx a,@dptr\nmov p1,a\nsjmp petla\n");
+  const Wynik w = Uruchom("--cycles 2000010 --script " + skrypt.Sciezka() + " --expect P1=FF " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_EQ(w.wyjscie, "");
+  const Wynik nieparzyste = Uruchom("--cycles 1999990 --script " + skrypt.Sciezka() + " --expect P1=FE " + p.Sciezka());
+  EXPECT_EQ(nieparzyste.kod, 0) << nieparzyste.wyjscie;
+  // The last click, at 2,000,000, comes after the run.
+  EXPECT_NE(nieparzyste.wyjscie.find("cykli): 1, pierwsze: "), std::string::npos) << nieparzyste.wyjscie;
+  EXPECT_NE(nieparzyste.wyjscie.find("duzy.skrypt:100001 w cyklu 2000000\n"), std::string::npos);
+}
+
+TEST(KelbraBatch, PrzykladKlawiaturyPcZeSkryptem) {
+  const std::string przyklad = " --script " KELBRA_PRZYKLADY "/klawiatura_pc.skrypt " KELBRA_PRZYKLADY "/klawiatura_pc.asm";
+  const Wynik w = Uruchom("--cycles 60000 --expect LCD1=Kelbra --expect LCD2=8051" + przyklad);
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_EQ(w.wyjscie, "");
+  const Wynik zle = Uruchom("--cycles 60000 --expect LCD2=8051!" + przyklad);
+  EXPECT_EQ(zle.kod, 3);
+  EXPECT_EQ(zle.wyjscie, "Oczekiwano LCD2=\"8051!\", jest \"8051\"\n");
+}
+
 }  // namespace
+}  // namespace kelbra

@@ -1,0 +1,96 @@
+#include "PrzebiegProgramu.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Kodowanie.h"
+
+namespace kelbra::wsad {
+
+namespace {
+
+void Zastosuj(PlytkaKelbra& plytka, const ZdarzeniePlytki& z) {
+  switch (z.rodzaj) {
+    case ZdarzeniePlytki::Rodzaj::KlStatyczny: plytka.PrzelaczKlStatyczny(z.Numer); break;
+    case ZdarzeniePlytki::Rodzaj::KlDynamicznyDol: plytka.KlDynamicznyMyszDol(z.Numer); break;
+    // Let go with the pointer still on the button.
+    case ZdarzeniePlytki::Rodzaj::KlDynamicznyGora: plytka.KlDynamicznyMyszGora(z.Numer, 1); break;
+    case ZdarzeniePlytki::Rodzaj::KlawiszPC:
+      for (uint8_t bajt : z.Dostawy) plytka.KlawiszPC(bajt);
+      break;
+  }
+}
+
+// A5h takes no cycles; CODE made of nothing else would never use the budget.
+constexpr uint32_t LimitZerowych = 0x10000;
+
+}  // namespace
+
+WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu& u, const Slad& slad) {
+  static const std::vector<ZdarzeniePlytki> brak;
+  const std::vector<ZdarzeniePlytki>& zdarzenia = u.Zdarzenia ? u.Zdarzenia->Zdarzenia : brak;
+  uint64_t nastepnaKopia = u.Zdarzenia && u.Zdarzenia->Skryptowane ? OkresKopiiKlawiszy : UINT64_MAX;
+  const int32_t stop = u.DoPC ? *u.DoPC : -1;
+  uint64_t doSladu = slad ? u.Slad : 0;
+  bool sladTrwa = !u.SladOd;
+
+  WynikPrzebiegu w;
+  size_t nastepne = 0;
+  uint32_t zerowe = 0;
+  while (w.Cykle < u.Cykle && j.PC != stop && zerowe <= LimitZerowych) {
+    while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= w.Cykle) Zastosuj(plytka, zdarzenia[nastepne++]);
+    if (w.Cykle >= nastepnaKopia) {
+      plytka.KopiujKlawisze();
+      nastepnaKopia = (w.Cykle / OkresKopiiKlawiszy + 1) * OkresKopiiKlawiszy;
+    }
+    if (doSladu > 0 && !sladTrwa && j.PC == *u.SladOd) sladTrwa = true;
+    if (doSladu > 0 && sladTrwa) {
+      slad(w.Cykle, j);
+      --doSladu;
+      const int32_t n = j.KrokJadra();
+      w.Cykle += static_cast<uint64_t>(n);
+      zerowe = n == 0 ? zerowe + 1 : 0;
+      continue;
+    }
+    // Up to the next thing to do, with nothing but the stop checks between
+    // the instructions.
+    const uint64_t granica = std::min(
+        {u.Cykle, nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia});
+    const int32_t poczatekSladu = doSladu > 0 ? *u.SladOd : -1;
+    do {
+      const int32_t n = j.KrokJadra();
+      w.Cykle += static_cast<uint64_t>(n);
+      zerowe = n == 0 ? zerowe + 1 : 0;
+    } while (w.Cykle < granica && j.PC != stop && j.PC != poczatekSladu && zerowe <= LimitZerowych);
+  }
+  w.Zastosowane = nastepne;
+  return w;
+}
+
+SladRozkazow::SladRozkazow(const TabelaAsemblacji* tabela, std::vector<std::string> linieCp1250)
+    : zTabela_(tabela != nullptr) {
+  if (tabela) mapa_.Zbuduj(*tabela);
+  linie_.reserve(linieCp1250.size());
+  for (const std::string& l : linieCp1250) {
+    std::string t = Cp1250DoUtf8(l);
+    std::replace(t.begin(), t.end(), '\t', ' ');
+    const size_t p = t.find_first_not_of(' ');
+    const size_t k = t.find_last_not_of(" \r\n");
+    linie_.push_back(p == std::string::npos ? std::string() : t.substr(p, k - p + 1));
+  }
+}
+
+std::string SladRozkazow::Linia(uint64_t cykle, const Jadro& j) const {
+  using namespace sfr;
+  const int32_t linia = zTabela_ ? mapa_.LiniaAdresu(j.PC) : -1;
+  const bool jest = linia >= 0 && static_cast<size_t>(linia) < linie_.size();
+  char bufor[96];
+  std::snprintf(bufor, sizeof bufor, "CYCLES=%llu PC=%04X LINE=", static_cast<unsigned long long>(cykle), j.PC);
+  std::string wynik = bufor;
+  wynik += jest ? std::to_string(linia) + " \"" + linie_[static_cast<size_t>(linia)] + "\"" : std::string("- \"\"");
+  std::snprintf(bufor, sizeof bufor, " A=%02X PSW=%02X SP=%02X DPTR=%04X", j.Data[ACC], j.Data[PSW], j.Data[SP],
+                j.DPTR());
+  return wynik + bufor;
+}
+
+}  // namespace kelbra::wsad

@@ -1,0 +1,59 @@
+#pragma once
+// One run of the batch runner: KrokJadra with the board attached, scripted
+// input applied between instructions, the board window's periodic key copy
+// while input is scripted, and an optional trace of the instructions.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Jadro.h"
+#include "Plytka.h"
+#include "Pulapki.h"
+#include "TabelaAsemblacji.h"
+#include "Zdarzenia.h"
+
+namespace kelbra::wsad {
+
+// The board window copies the key bytes every sixth 1 ms tick, which is
+// 6,000 machine cycles at real-time pace.
+inline constexpr uint64_t OkresKopiiKlawiszy = 6000;
+
+struct UstawieniaPrzebiegu {
+  uint64_t Cykle = 0;              // run until at least this many have executed
+  std::optional<uint16_t> DoPC;    // or stop before the instruction at this address
+  const ListaZdarzen* Zdarzenia = nullptr;
+  uint64_t Slad = 0;               // instructions to trace
+  std::optional<uint16_t> SladOd;  // trace from the first arrival at this address
+};
+
+struct WynikPrzebiegu {
+  uint64_t Cykle = 0;     // machine cycles executed
+  size_t Zastosowane = 0; // events applied; those after came too late
+};
+
+// Called before each traced instruction with the cycles executed so far.
+using Slad = std::function<void(uint64_t cykle, const Jadro& j)>;
+
+// Every event applies before the first instruction that starts at or after
+// its cycle; an event whose cycle no instruction reaches is not applied.
+WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu& u, const Slad& slad = {});
+
+// Trace lines: the cycles executed before the instruction, its PC, its
+// source line from the instruction table, then A, PSW, SP and DPTR as the
+// instruction finds them.
+class SladRozkazow {
+ public:
+  // Without a table (a ready CODE image) lines have no source.
+  SladRozkazow(const TabelaAsemblacji* tabela, std::vector<std::string> linieCp1250);
+  std::string Linia(uint64_t cykle, const Jadro& j) const;
+
+ private:
+  MapaAdresow mapa_;
+  std::vector<std::string> linie_;  // UTF-8, tabs as spaces, trimmed
+  bool zTabela_ = false;
+};
+
+}  // namespace kelbra::wsad
