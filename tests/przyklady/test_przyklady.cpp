@@ -1,0 +1,90 @@
+// The example programs students start from: every one assembles without a
+// message, shows what its comments promise when the batch runner presses
+// the keys, and is saved with a layout that opens the board window.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "Polecenie.h"
+#include "PozycjeOkien.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using kelbra::test::WCudzyslowie;
+using kelbra::test::Wykonaj;
+
+// Each example with a run that shows its behaviour; the runner fails the
+// run (exit status 3) when an expectation does not hold.
+const std::map<std::string, std::string> Przebiegi = {
+    {"hello.asm", "--cycles 100000 --expect 'LCD1=Kelbra 8051'"},
+    {"napis_lcd.asm",
+     // Character 0, the heart drawn in CGRAM, ends both lines.
+     "--cycles 100000 --expect 'LCD1=Hello, Kelbra! .' --expect 'LCD2=Hello, 8051! .'"},
+    {"diody_klawisze.asm",
+     // S1 and S3 on: FAh on P1 as read, its bits mirrored (5Fh) on P2.
+     "--cycles 20000 --key S1@1000 --key S3@1000 --expect P1=FA --expect P2=5F"},
+    {"klawisze_dynamiczne.asm",
+     // K3 and K12 held: the lower number is shown; each byte on its port.
+     "--cycles 50000 --key K12@5000 --key K3@5000 --expect 'LCD2=Klawisz: K3' --expect P0=F7 --expect P2=EF"},
+    {"przerwanie_timer0.asm",
+     // Two toggles of P1.0 after 1.1 s (0.5 s each), counted on P2; the main
+     // loop meanwhile copies the static keys to P3.
+     "--cycles 1100000 --key S2@0 --expect P1=FF --expect DATA:31=02 --expect P2=FD --expect P3=FD"},
+    {"klawiatura_pc.asm",
+     "--cycles 60000 --script " KELBRA_PRZYKLADY "/klawiatura_pc.skrypt"
+     " --expect LCD1=Kelbra --expect LCD2=8051"},
+};
+
+std::string Tresc(const fs::path& plik) {
+  std::ifstream f(plik, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+TEST(Przyklady, KazdyDzialaJakOpisany) {
+  int sprawdzone = 0;
+  for (const auto& e : fs::directory_iterator(KELBRA_PRZYKLADY)) {
+    if (e.path().extension() != ".asm") continue;
+    const std::string nazwa = e.path().filename().string();
+    const auto przebieg = Przebiegi.find(nazwa);
+    ASSERT_NE(przebieg, Przebiegi.end()) << nazwa << ": przyklad bez sprawdzenia w tabeli";
+    const auto w = Wykonaj(std::string(KELBRA_BATCH) + " " + przebieg->second + " " +
+                           WCudzyslowie(e.path().string()));
+    // No error, no warning, no failed expectation: the runner prints nothing.
+    EXPECT_EQ(w.kod, 0) << nazwa << "\n" << w.wyjscie;
+    EXPECT_EQ(w.wyjscie, "") << nazwa;
+    ++sprawdzone;
+  }
+  EXPECT_EQ(sprawdzone, static_cast<int>(Przebiegi.size()));
+}
+
+TEST(Przyklady, OtwierajaOknoPlytkiObokGlownego) {
+  for (const auto& [nazwa, _] : Przebiegi) {
+    const std::string tresc = Tresc(fs::path(KELBRA_PRZYKLADY) / nazwa);
+    ASSERT_GE(tresc.size(), 2u) << nazwa;
+    EXPECT_EQ(tresc.substr(tresc.size() - 2), "\r\n") << nazwa;
+    const size_t poczatek = tresc.rfind("\r\n", tresc.size() - 3);
+    ASSERT_NE(poczatek, std::string::npos) << nazwa;
+    const std::string linia = tresc.substr(poczatek + 2, tresc.size() - poczatek - 4);
+    kelbra::PozycjeOkien p;
+    ASSERT_TRUE(kelbra::CzytajLiniePozycjiOkien(linia, kelbra::PozycjeOkien{}, p)) << nazwa << ": " << linia;
+    const auto& glowne = p.Okna[0];
+    const auto& plytka = p.Okna[2];
+    EXPECT_TRUE(plytka.Visible) << nazwa;
+    // Side by side on a 1024-pixel screen, the board right of the editor.
+    EXPECT_GE(plytka.Left, glowne.Left + glowne.Width) << nazwa;
+    EXPECT_LE(plytka.Left + plytka.Width, 1024) << nazwa;
+    // Every line is CR LF, as the program writes it.
+    for (size_t i = 0; i < tresc.size(); ++i) {
+      if (tresc[i] != '\n') continue;
+      ASSERT_TRUE(i > 0 && tresc[i - 1] == '\r') << nazwa << " bajt " << i;
+    }
+  }
+}
+
+}  // namespace
