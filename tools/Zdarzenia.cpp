@@ -152,6 +152,7 @@ std::string BudowaZdarzen::DodajKlawisz(std::string_view nazwa, uint64_t cykl, b
     return "nieznany klawisz " + Cytat(nazwa) + " (S1-S8, K0-K15)";
   }
   z.Zrodlo = static_cast<uint32_t>(lista_.Zrodla.size() - 1);
+  z.Linia = linia_;
   lista_.Zdarzenia.push_back(std::move(z));
   return {};
 }
@@ -167,6 +168,7 @@ std::string BudowaZdarzen::DodajKlawiszePC(std::string_view tekst, uint64_t cykl
     z.rodzaj = ZdarzeniePlytki::Rodzaj::KlawiszPC;
     z.Dostawy = std::move(klawisze[k]);
     z.Zrodlo = static_cast<uint32_t>(lista_.Zrodla.size() - 1);
+    z.Linia = linia_;
     lista_.Zdarzenia.push_back(std::move(z));
   }
   return {};
@@ -175,6 +177,7 @@ std::string BudowaZdarzen::DodajKlawiszePC(std::string_view tekst, uint64_t cykl
 std::string BudowaZdarzen::Opcja(std::string_view opcja, std::string_view wartosc, bool klawiszePC,
                                  bool puszczenie) {
   lista_.Skryptowane = true;
+  linia_ = 0;
   const std::string zrodlo = std::string(opcja) + " " + std::string(wartosc);
   std::string_view przed;
   uint64_t cykl = 0;
@@ -205,21 +208,34 @@ std::string BudowaZdarzen::LiniaSkryptu(std::string_view reszta) {
 
 std::string BudowaZdarzen::Skrypt(std::string_view nazwa, std::string_view tresc) {
   lista_.Skryptowane = true;
-  // Read as source files are: UTF-8 when it is, otherwise Windows-1250.
-  const std::string utf8 = DoUtf8(DekodujTekst(tresc));
-  const std::vector<std::string_view> linie = LinieBajtow(utf8);
+  lista_.Zrodla.emplace_back(nazwa);
+  // Read as source files are: UTF-8 when it is, otherwise Windows-1250. Plain
+  // ASCII, the usual script, needs no decoding.
+  const bool ascii = std::all_of(tresc.begin(), tresc.end(), [](char c) { return (c & 0x80) == 0; });
+  const std::string utf8 = ascii ? std::string() : DoUtf8(DekodujTekst(tresc));
+  const std::vector<std::string_view> linie = LinieBajtow(ascii ? tresc : std::string_view(utf8));
   for (size_t n = 0; n < linie.size(); ++n) {
-    std::string_view reszta = Przytnij(linie[n]);
+    const std::string_view reszta = Przytnij(linie[n]);
     if (reszta.empty() || reszta[0] == '#') continue;
-    const std::string miejsce = std::string(nazwa) + ":" + std::to_string(n + 1);
-    lista_.Zrodla.push_back(miejsce);
-    if (std::string blad = LiniaSkryptu(reszta); !blad.empty()) return miejsce + ": " + blad;
+    linia_ = static_cast<uint32_t>(n + 1);
+    if (std::string blad = LiniaSkryptu(reszta); !blad.empty()) {
+      return std::string(nazwa) + ":" + std::to_string(linia_) + ": " + blad;
+    }
   }
   return {};
 }
+
+std::string ListaZdarzen::Miejsce(const ZdarzeniePlytki& z) const {
+  const std::string& zrodlo = Zrodla[z.Zrodlo];
+  return z.Linia == 0 ? zrodlo : zrodlo + ":" + std::to_string(z.Linia);
+}
+
 ListaZdarzen BudowaZdarzen::Zakoncz() && {
-  std::stable_sort(lista_.Zdarzenia.begin(), lista_.Zdarzenia.end(),
-                   [](const ZdarzeniePlytki& a, const ZdarzeniePlytki& b) { return a.Cykl < b.Cykl; });
+  const auto wczesniej = [](const ZdarzeniePlytki& a, const ZdarzeniePlytki& b) { return a.Cykl < b.Cykl; };
+  // A script in time order, the usual case, is left as it is.
+  if (!std::is_sorted(lista_.Zdarzenia.begin(), lista_.Zdarzenia.end(), wczesniej)) {
+    std::stable_sort(lista_.Zdarzenia.begin(), lista_.Zdarzenia.end(), wczesniej);
+  }
   return std::move(lista_);
 }
 

@@ -24,16 +24,20 @@ struct ZdarzeniePlytki {
   uint8_t Numer = 0;             // S1 = 0 ... S8 = 7, K0 = 0 ... K15 = 15
   std::vector<uint8_t> Dostawy;  // into SBUF, in this order
   uint32_t Zrodlo = 0;           // index into ListaZdarzen::Zrodla
+  uint32_t Linia = 0;            // line of a script from 1; 0 for an option
 };
 
 struct ListaZdarzen {
   // By cycle; events at the same cycle in the order they were given.
   std::vector<ZdarzeniePlytki> Zdarzenia;
-  // Where each event was given ("--key S1@100", "plik.txt:12"), for messages.
+  // The options and script files the events came from.
   std::vector<std::string> Zrodla;
   // True when any input was scripted, even a script with no events: the
   // periodic key copy runs then.
   bool Skryptowane = false;
+
+  // Where an event was given: "--key S1@100" or "plik.txt:12".
+  std::string Miejsce(const ZdarzeniePlytki& z) const;
 };
 
 // Collects events in the order given. Every call returns an error message
@@ -59,6 +63,7 @@ class BudowaZdarzen {
   std::string Opcja(std::string_view opcja, std::string_view wartosc, bool klawiszePC, bool puszczenie);
 
   uint64_t odstep_;
+  uint32_t linia_ = 0;  // the script line being read, 0 for an option
   ListaZdarzen lista_;
 };
 

@@ -287,7 +287,7 @@ void ZglosNiezastosowane(const Opcje& o, const wsad::WynikPrzebiegu& w) {
   const wsad::ZdarzeniePlytki& z = zdarzenia[w.Zastosowane];
   Komunikat("nie zastosowano zdarzen po koncu przebiegu (" + std::to_string(w.Cykle) +
             " cykli): " + std::to_string(zdarzenia.size() - w.Zastosowane) + ", pierwsze: " +
-            o.zdarzenia.Zrodla[z.Zrodlo] + " w cyklu " + std::to_string(z.Cykl));
+            o.zdarzenia.Miejsce(z) + " w cyklu " + std::to_string(z.Cykl));
 }
 
 WierszTabeli ZlyPlik(WierszTabeli t, const std::string& komunikat) {

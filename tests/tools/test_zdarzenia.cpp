@@ -101,8 +101,8 @@ TEST(SkryptPlik, LinesCommentsAndBlanksWithCrLf) {
                {1300, R::KlawiszPC, 0, {0x20, 0x20}},
                {2300, R::KlawiszPC, 0, {0x33, 0x23}},
                {3300, R::KlawiszPC, 0, {0x42, 0x62}}});
-  EXPECT_EQ(l.Zrodla[l.Zdarzenia[0].Zrodlo], "s.txt:4");
-  EXPECT_EQ(l.Zrodla[l.Zdarzenia[6].Zrodlo], "s.txt:5");
+  EXPECT_EQ(l.Miejsce(l.Zdarzenia[0]), "s.txt:4");
+  EXPECT_EQ(l.Miejsce(l.Zdarzenia[6]), "s.txt:5");
 }
 
 TEST(SkryptPlik, OptionsAndScriptsKeepTheOrderGiven) {
