@@ -6,6 +6,7 @@
 #include "KlawiszePC.h"
 #include "Kodowanie.h"
 #include "LiczbyOpcji.h"
+#include "Tekst.h"
 
 namespace kelbra::wsad {
 
@@ -33,16 +34,9 @@ constexpr NazwanyKlawisz NazwaneKlawisze[] = {
     {"Spacja", ' '},
 };
 
-bool RowneBezWielkosci(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto mala = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return mala(x) == mala(y);
-  });
-}
-
 std::optional<int> KlawiszNazwany(std::string_view nazwa) {
   for (const NazwanyKlawisz& k : NazwaneKlawisze)
-    if (RowneBezWielkosci(nazwa, k.nazwa)) return k.klawisz;
+    if (tekst::RowneBezWielkosci(nazwa, k.nazwa)) return k.klawisz;
   if (nazwa.size() >= 2 && (nazwa[0] == 'F' || nazwa[0] == 'f')) {
     const auto n = LiczbaDziesietna(nazwa.substr(1), 24);
     if (n && *n >= 1) return q::F1 + static_cast<int>(*n) - 1;

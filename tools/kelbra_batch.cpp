@@ -23,6 +23,7 @@
 #include "PlikZrodlowy.h"
 #include "Plytka.h"
 #include "PrzebiegProgramu.h"
+#include "Tekst.h"
 #include "WydrukPRN.h"
 #include "Zdarzenia.h"
 
@@ -54,9 +55,13 @@ struct Opcje {
   std::vector<std::string> pliki;
 };
 
-[[noreturn]] void Zakoncz(const std::string& komunikat) {
+void Komunikat(const std::string& tekst) {
   std::fflush(stdout);
-  std::fprintf(stderr, "kelbra-batch: %s\n", komunikat.c_str());
+  std::fprintf(stderr, "kelbra-batch: %s\n", tekst.c_str());
+}
+
+[[noreturn]] void Zakoncz(const std::string& komunikat) {
+  Komunikat(komunikat);
   std::fprintf(stderr,
                "uzycie: kelbra-batch [--prn] [--hex] [--cycles N] [--until-pc ADRES] [--dump]\n"
                "        [--key NAZWA@CYKL] [--release NAZWA@CYKL] [--pc-key TEKST@CYKL] [--pc-key-gap N]\n"
@@ -64,11 +69,6 @@ struct Opcje {
                "        [--lcd-png PLIK.png] PLIK.asm...\n"
                "        (PLIK.hex lub PLIK.bin: gotowy obraz CODE)\n");
   std::exit(KodBleduWywolania);
-}
-
-void Komunikat(const std::string& tekst) {
-  std::fflush(stdout);
-  std::fprintf(stderr, "kelbra-batch: %s\n", tekst.c_str());
 }
 
 int Waga(int kod) {
@@ -202,16 +202,6 @@ Opcje CzytajOpcje(int argc, char** argv) {
   return o;
 }
 
-bool KonczySieNa(const std::string& s, const std::string& koncowka) {
-  if (s.size() < koncowka.size()) return false;
-  for (size_t k = 0; k < koncowka.size(); ++k) {
-    char c = s[s.size() - koncowka.size() + k];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != koncowka[k]) return false;
-  }
-  return true;
-}
-
 void DrukujWiersz(const char* nazwa, unsigned adres, const uint8_t* bajty, int szerokosc) {
   std::printf("%s %0*X:", nazwa, szerokosc, adres);
   for (int k = 0; k < 16; ++k) std::printf(" %02X", bajty[k]);
@@ -313,9 +303,10 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
   std::vector<std::string> linie;
   kelbra::Asembler asembler(*j);
   const kelbra::TabelaAsemblacji* tabela = nullptr;
-  if (KonczySieNa(plik, ".hex") || KonczySieNa(plik, ".ihx")) {
+  const std::string male = kelbra::tekst::Male(plik);
+  if (male.ends_with(".hex") || male.ends_with(".ihx")) {
     if (!kelbra::WczytajIntelHex(tekst, j->Code)) return ZlyPlik(t, "niepoprawny plik Intel HEX: " + plik);
-  } else if (KonczySieNa(plik, ".bin")) {
+  } else if (male.ends_with(".bin")) {
     if (bajty->size() > j->Code.size()) return ZlyPlik(t, "obraz wiekszy niz 64 KB: " + plik);
     std::copy(bajty->begin(), bajty->end(), j->Code.begin());
   } else {
