@@ -1,11 +1,15 @@
 #pragma once
-// Running a shell command in tests: its exit status and everything it
-// printed, standard error included.
+// Running a shell command in tests (its exit status and everything it
+// printed, standard error included), and the files such tests write and read.
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace kelbra::test {
@@ -32,6 +36,17 @@ inline std::string WCudzyslowie(const std::string& s) {
   std::string w = "'";
   for (char c : s) w += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return w + "'";
+}
+
+// A path in the temporary folder that no other test process uses.
+inline std::filesystem::path SciezkaTymczasowa(const std::string& nazwa) {
+  return std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + nazwa);
+}
+
+// A file's bytes; empty when it cannot be read.
+inline std::string TrescPliku(const std::filesystem::path& plik) {
+  std::ifstream f(plik, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
 }
 
 }  // namespace kelbra::test

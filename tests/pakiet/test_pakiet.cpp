@@ -3,12 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "Polecenie.h"
@@ -16,21 +12,17 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kelbra::test::TrescPliku;
 using kelbra::test::WCudzyslowie;
 using kelbra::test::Wykonaj;
 
 constexpr int RozmiaryIkon[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
-std::string Tresc(const fs::path& plik) {
-  std::ifstream f(plik, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-
 // One package for the whole suite: building it takes seconds.
 class Pakiet : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    katalog_ = new fs::path(fs::temp_directory_path() / ("kelbra-pakiet-" + std::to_string(::getpid())));
+    katalog_ = new fs::path(kelbra::test::SciezkaTymczasowa("pakiet"));
     fs::remove_all(*katalog_);
     fs::create_directories(*katalog_ / "drzewo");
     const auto budowa = Wykonaj("cd " + WCudzyslowie(KELBRA_BUDOWA) + " && " + WCudzyslowie(KELBRA_CPACK) +
@@ -66,13 +58,13 @@ TEST_F(Pakiet, ZawieraProgramyPrzykladyIOpis) {
     const fs::path p = Drzewo() / program;
     ASSERT_TRUE(fs::is_regular_file(p)) << program;
     EXPECT_NE(fs::status(p).permissions() & fs::perms::others_exec, fs::perms::none) << program;
-    EXPECT_EQ(Tresc(p).substr(0, 4), "\x7f" "ELF") << program;
+    EXPECT_EQ(TrescPliku(p).substr(0, 4), "\x7f" "ELF") << program;
   }
   // Every example of the source tree, byte for byte.
   int przyklady = 0;
   for (const auto& e : fs::directory_iterator(KELBRA_PRZYKLADY)) {
     const fs::path zainstalowany = Drzewo() / "usr/share/doc/kelbra/examples" / e.path().filename();
-    EXPECT_EQ(Tresc(zainstalowany), Tresc(e.path())) << zainstalowany;
+    EXPECT_EQ(TrescPliku(zainstalowany), TrescPliku(e.path())) << zainstalowany;
     ++przyklady;
   }
   EXPECT_GE(przyklady, 5);
@@ -86,7 +78,7 @@ TEST_F(Pakiet, WpisMenuJestPoprawnyIWskazujeProgramIIkone) {
   EXPECT_EQ(walidacja.kod, 0) << walidacja.wyjscie;
   EXPECT_EQ(walidacja.wyjscie.find("error"), std::string::npos) << walidacja.wyjscie;
 
-  const std::string tresc = Tresc(wpis);
+  const std::string tresc = TrescPliku(wpis);
   EXPECT_NE(tresc.find("\nExec=kelbra\n"), std::string::npos) << "bez argumentow, program z pakietu";
   EXPECT_NE(tresc.find("\nIcon=kelbra\n"), std::string::npos);
   EXPECT_NE(tresc.find("\nCategories=Development;Education;\n"), std::string::npos);
@@ -111,11 +103,11 @@ TEST_F(Pakiet, IkonyMajaSwojeRozmiary) {
   for (int rozmiar : RozmiaryIkon) {
     const std::string n = std::to_string(rozmiar);
     const fs::path ikona = hicolor / (n + "x" + n) / "apps/kelbra.png";
-    const auto [szerokosc, wysokosc] = RozmiarPng(Tresc(ikona));
+    const auto [szerokosc, wysokosc] = RozmiarPng(TrescPliku(ikona));
     EXPECT_EQ(szerokosc, static_cast<uint32_t>(rozmiar)) << ikona;
     EXPECT_EQ(wysokosc, static_cast<uint32_t>(rozmiar)) << ikona;
   }
-  const std::string svg = Tresc(hicolor / "scalable/apps/kelbra.svg");
+  const std::string svg = TrescPliku(hicolor / "scalable/apps/kelbra.svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
 }
 

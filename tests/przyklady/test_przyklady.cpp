@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 
@@ -16,6 +14,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kelbra::test::TrescPliku;
 using kelbra::test::WCudzyslowie;
 using kelbra::test::Wykonaj;
 
@@ -41,11 +40,6 @@ const std::map<std::string, std::string> Przebiegi = {
      " --expect LCD1=Kelbra --expect LCD2=8051"},
 };
 
-std::string Tresc(const fs::path& plik) {
-  std::ifstream f(plik, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-
 TEST(Przyklady, KazdyDzialaJakOpisany) {
   int sprawdzone = 0;
   for (const auto& e : fs::directory_iterator(KELBRA_PRZYKLADY)) {
@@ -65,7 +59,7 @@ TEST(Przyklady, KazdyDzialaJakOpisany) {
 
 TEST(Przyklady, OtwierajaOknoPlytkiObokGlownego) {
   for (const auto& [nazwa, _] : Przebiegi) {
-    const std::string tresc = Tresc(fs::path(KELBRA_PRZYKLADY) / nazwa);
+    const std::string tresc = TrescPliku(fs::path(KELBRA_PRZYKLADY) / nazwa);
     ASSERT_GE(tresc.size(), 2u) << nazwa;
     EXPECT_EQ(tresc.substr(tresc.size() - 2), "\r\n") << nazwa;
     const size_t poczatek = tresc.rfind("\r\n", tresc.size() - 3);

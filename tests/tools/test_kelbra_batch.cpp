@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -21,12 +19,11 @@ Wynik Uruchom(const std::string& argumenty) { return test::Wykonaj(std::string(K
 
 class PlikTymczasowy {
  public:
-  PlikTymczasowy(const std::string& nazwa, const std::string& tresc)
-      : sciezka_(fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + nazwa)) {
+  PlikTymczasowy(const std::string& nazwa, const std::string& tresc) : sciezka_(test::SciezkaTymczasowa(nazwa)) {
     std::ofstream(sciezka_, std::ios::binary) << tresc;
   }
   ~PlikTymczasowy() { fs::remove(sciezka_); }
-  std::string Sciezka() const { return "'" + sciezka_.string() + "'"; }
+  std::string Sciezka() const { return test::WCudzyslowie(sciezka_.string()); }
 
  private:
   fs::path sciezka_;
@@ -129,8 +126,7 @@ TEST(KelbraBatch, ProgramZSamychA5NieZawiesza) {
 // A folder of its own, so that a test can name its files briefly.
 class KatalogTymczasowy {
  public:
-  explicit KatalogTymczasowy(const std::string& nazwa)
-      : sciezka_(fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + nazwa)) {
+  explicit KatalogTymczasowy(const std::string& nazwa) : sciezka_(test::SciezkaTymczasowa(nazwa)) {
     fs::create_directories(sciezka_);
   }
   ~KatalogTymczasowy() { fs::remove_all(sciezka_); }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -32,10 +31,6 @@ ObrazRgb CzytajPng(const std::string& sciezka) {
   return o;
 }
 
-fs::path Tymczasowa(const std::string& nazwa) {
-  return fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + nazwa);
-}
-
 // Every pixel of the 5 x 8 glyph whose top-left square is at (x, y): the
 // centre of each 3 x 3 square lit or unlit, the gap between two squares in
 // the background.
@@ -54,7 +49,7 @@ TEST(BatchObrazLcd, PngDecodesToTheGlyphSquaresAndColours) {
   Lcd lcd;
   for (uint8_t r : {0x38, 0x0C, 0x01, 0x06}) lcd.Rozkaz(r);
   lcd.Dane('A');
-  const fs::path plik = Tymczasowa("lcd.png");
+  const fs::path plik = test::SciezkaTymczasowa("lcd.png");
   ASSERT_EQ(ZapiszPng(ObrazLcd(lcd), plik.string()), "");
   const ObrazRgb o = CzytajPng(plik.string());
   fs::remove(plik);
@@ -96,7 +91,7 @@ TEST(BatchObrazLcd, UnwritableFileIsReported) {
 }
 
 TEST(BatchObrazLcd, RunnerWritesWhatTheProgramShowed) {
-  const fs::path plik = Tymczasowa("hello.png");
+  const fs::path plik = test::SciezkaTymczasowa("hello.png");
   const auto w = test::Wykonaj(std::string(KELBRA_BATCH) + " --cycles 100000 --lcd-png " +
                                test::WCudzyslowie(plik.string()) + " " KELBRA_PRZYKLADY "/hello.asm");
   EXPECT_EQ(w.kod, 0) << w.wyjscie;
