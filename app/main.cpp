@@ -2,11 +2,15 @@
 // their start-up order and kept until the program ends.
 
 #include <array>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "Data.h"
 #include "Kelbra.h"
@@ -46,9 +50,19 @@ QIcon IkonaProgramu() {
   return ikona;
 }
 
+constexpr const char* Uzycie =
+    "użycie: kelbra [PLIK.asm]\n"
+    "Otwiera edytor, asembler i emulator 8051 z płytką Kelbra; podany plik\n"
+    "zostaje otwarty razem z zapisanym położeniem okien.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so it works without a display too.
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(Uzycie, stdout);
+    return 0;
+  }
   // Wayland lets no program place its own windows, so the stored layout
   // could not be applied there; X11 does, where it is available.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -60,6 +74,14 @@ int main(int argc, char** argv) {
   // icon is the one drawn here at every size.
   aplikacja.setDesktopFileName("kelbra");
   aplikacja.setWindowIcon(IkonaProgramu());
+
+  // Qt has taken its own options off; what is left is at most one file.
+  const QStringList argumenty = QApplication::arguments();
+  if (argumenty.size() > 2 || (argumenty.size() == 2 && argumenty[1].startsWith('-'))) {
+    const QString blad = argumenty.size() > 2 ? "za dużo argumentów" : "nieznana opcja " + argumenty[1];
+    std::fprintf(stderr, "kelbra: %s\n%s", blad.toUtf8().constData(), Uzycie);
+    return 2;
+  }
 
   kelbra::ZaladujTlumaczenieQt(aplikacja);
 
@@ -96,5 +118,12 @@ int main(int argc, char** argv) {
   okna.oProgramie = &oProgramie;
   okno.UstawOkna(okna);
   okno.show();
+  // As Otwórz after its question: the file's layout is applied once the
+  // windows exist, and an unreadable file leaves an empty editor behind its
+  // message.
+  if (argumenty.size() == 2) {
+    const QString plik = QFileInfo(argumenty[1]).absoluteFilePath();
+    QTimer::singleShot(0, &okno, [&okno, plik] { okno.OtworzPlik(plik); });
+  }
   return QApplication::exec();
 }

@@ -10,11 +10,26 @@ if(TARGET kelbra)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${rozmiar}x${rozmiar}/apps RENAME kelbra.png)
   endforeach()
   install(FILES app/ikona/kelbra.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # The .asm type, so a file manager offers the program for sources.
+  install(FILES app/kelbra-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME kelbra.xml)
 endif()
 if(TARGET kelbra-batch)
   install(TARGETS kelbra-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES README.md app/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Manual pages, compressed as Debian keeps them.
+find_program(KELBRA_GZIP gzip REQUIRED)
+foreach(strona kelbra kelbra-batch)
+  set(gz ${CMAKE_CURRENT_BINARY_DIR}/man/${strona}.1.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+    COMMAND sh -c "${KELBRA_GZIP} -9nc '${CMAKE_CURRENT_SOURCE_DIR}/app/man/${strona}.1' > '${gz}'"
+    DEPENDS app/man/${strona}.1 VERBATIM)
+  list(APPEND kelbra_strony_man ${gz})
+endforeach()
+add_custom_target(kelbra_man ALL DEPENDS ${kelbra_strony_man})
+install(FILES ${kelbra_strony_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs OPTIONAL)
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 

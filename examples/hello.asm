@@ -24,6 +24,10 @@ napis:  mov a,r0
 swiatlo: mov a,#0FEh
 petla:  mov p1,a
         rl a
+        mov r6,#200         ; krok co okolo 0,1 s: 200 razy 250 petli po 2 cykle
+czekaj: mov r7,#250
+opozn:  djnz r7,opozn
+        djnz r6,czekaj
         sjmp petla
 tekst:  db 'Kelbra 8051',0
         end

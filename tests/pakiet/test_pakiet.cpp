@@ -79,7 +79,12 @@ TEST_F(Pakiet, WpisMenuJestPoprawnyIWskazujeProgramIIkone) {
   EXPECT_EQ(walidacja.wyjscie.find("error"), std::string::npos) << walidacja.wyjscie;
 
   const std::string tresc = TrescPliku(wpis);
-  EXPECT_NE(tresc.find("\nExec=kelbra\n"), std::string::npos) << "bez argumentow, program z pakietu";
+  // A file manager hands the program one file; the .asm type is the package's own.
+  EXPECT_NE(tresc.find("\nExec=kelbra %f\n"), std::string::npos);
+  EXPECT_NE(tresc.find("\nMimeType=text/x-asm;\n"), std::string::npos);
+  const std::string typ = TrescPliku(Drzewo() / "usr/share/mime/packages/kelbra.xml");
+  EXPECT_NE(typ.find("<mime-type type=\"text/x-asm\">"), std::string::npos);
+  EXPECT_NE(typ.find("<glob pattern=\"*.asm\"/>"), std::string::npos);
   EXPECT_NE(tresc.find("\nIcon=kelbra\n"), std::string::npos);
   EXPECT_NE(tresc.find("\nCategories=Development;Education;\n"), std::string::npos);
   EXPECT_NE(tresc.find("\nComment=Edytor, asembler i emulator 8051"), std::string::npos);
@@ -117,6 +122,39 @@ TEST_F(Pakiet, ZaleznosciObejmujaQtIJegoTlumaczenie) {
     EXPECT_NE(zaleznosci.find(pakiet), std::string::npos) << pakiet << " w: " << zaleznosci;
   EXPECT_EQ(Pole("Package"), "kelbra\n");
   EXPECT_EQ(Pole("Architecture"), Wykonaj("dpkg --print-architecture").wyjscie);
+}
+
+// The desktop program takes one file; its usage needs no display.
+TEST_F(Pakiet, ProgramPodajeUzycieIOdrzucaZleArgumenty) {
+  const std::string kelbra = WCudzyslowie((Drzewo() / "usr/bin/kelbra").string());
+  for (const char* pomoc : {" --help", " -h"}) {
+    const auto w = Wykonaj("env -u DISPLAY -u WAYLAND_DISPLAY " + kelbra + pomoc);
+    EXPECT_EQ(w.kod, 0) << pomoc;
+    EXPECT_NE(w.wyjscie.find("użycie: kelbra [PLIK.asm]"), std::string::npos) << w.wyjscie;
+  }
+  for (const char* zle : {" a.asm b.asm", " --nieznana"}) {
+    const auto w = Wykonaj("QT_QPA_PLATFORM=offscreen " + kelbra + zle + " 2>&1");
+    EXPECT_EQ(w.kod, 2) << zle;
+    EXPECT_NE(w.wyjscie.find("użycie: kelbra [PLIK.asm]"), std::string::npos) << w.wyjscie;
+  }
+}
+
+// The manual pages render without a warning, in Polish, with their own name;
+// the copyright file is in the machine-readable form.
+TEST_F(Pakiet, StronyPodrecznikaIPlikCopyright) {
+  for (const char* strona : {"kelbra", "kelbra-batch"}) {
+    const fs::path gz = Drzewo() / "usr/share/man/man1" / (std::string(strona) + ".1.gz");
+    ASSERT_TRUE(fs::is_regular_file(gz)) << gz;
+    const auto tekst = Wykonaj("gzip -dc " + WCudzyslowie(gz.string()) + " | groff -k -man -Tutf8 -ww -P-cbou 2>&1");
+    EXPECT_EQ(tekst.kod, 0) << strona;
+    EXPECT_EQ(tekst.wyjscie.find("warning"), std::string::npos) << tekst.wyjscie;
+    EXPECT_NE(tekst.wyjscie.find("NAZWA"), std::string::npos) << strona;
+    EXPECT_NE(tekst.wyjscie.find(std::string(strona) + " - "), std::string::npos)
+        << "nazwa i opis w pierwszym wierszu: " << tekst.wyjscie.substr(0, 400);
+  }
+  const std::string copyright = TrescPliku(Drzewo() / "usr/share/doc/kelbra/copyright");
+  EXPECT_EQ(copyright.rfind("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n", 0), 0u);
+  EXPECT_NE(copyright.find("\nFiles: *\n"), std::string::npos);
 }
 
 }  // namespace
