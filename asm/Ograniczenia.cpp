@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "Kodowanie.h"
+#include "WydrukPRN.h"
 
 namespace kelbra {
 
@@ -34,12 +35,17 @@ void TFormOgraniczeniEmulatora::UstawWydruk(const std::vector<std::string>& lini
   // document out again for each of a long program's lines. Every character
   // of the code page is a single UTF-16 unit, so the bytes map straight into
   // the QString without an intermediate UTF-8 copy.
+  std::vector<std::string> rozwiniete;
+  rozwiniete.reserve(linie.size());
   qsizetype dlugosc = 0;
-  for (const std::string& l : linie) dlugosc += static_cast<qsizetype>(l.size()) + 1;
+  for (const std::string& l : linie) {
+    rozwiniete.push_back(RozwinTabulatoryPRN(l));
+    dlugosc += static_cast<qsizetype>(rozwiniete.back().size()) + 1;
+  }
   QString tekst(dlugosc > 0 ? dlugosc - 1 : 0, Qt::Uninitialized);
   QChar* p = tekst.data();
-  for (const std::string& l : linie) {
-    if (&l != &linie.front()) *p++ = u'\n';
+  for (const std::string& l : rozwiniete) {
+    if (&l != &rozwiniete.front()) *p++ = u'\n';
     for (char c : l) *p++ = QChar(static_cast<char16_t>(ZnakCp1250(static_cast<unsigned char>(c))));
   }
   prn_->setPlainText(tekst);

@@ -68,6 +68,7 @@ std::vector<std::string> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
         DopiszHex(bajty, code[static_cast<uint16_t>(a)]);
     }
     s += Dopelnij(bajty, 10);
+    static_assert(6 + 3 + 4 + 3 + 10 + 2 == KolumnaZrodlaPRN);
     s += "  ";
     s += linie[i];
     wynik.push_back(std::move(s));
@@ -85,6 +86,24 @@ std::vector<std::string> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
     ++j;
   }
   return wynik;
+}
+
+std::string RozwinTabulatoryPRN(std::string_view linia) {
+  if (linia.size() <= KolumnaZrodlaPRN || linia.find('\t', KolumnaZrodlaPRN) == std::string_view::npos)
+    return std::string(linia);
+  std::string s(linia.substr(0, KolumnaZrodlaPRN));
+  size_t kolumna = 0;
+  for (char c : linia.substr(KolumnaZrodlaPRN)) {
+    if (c == '\t') {
+      const size_t spacje = 8 - kolumna % 8;
+      s.append(spacje, ' ');
+      kolumna += spacje;
+    } else {
+      s.push_back(c);
+      ++kolumna;
+    }
+  }
+  return s;
 }
 
 std::vector<std::string> BudujWydrukPRN(const WynikAsemblacji& wynik, const std::array<uint8_t, 65536>& code,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TabelaAsemblacji.h"
@@ -24,5 +25,13 @@ std::vector<std::string> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
 // The same for the result of a run.
 std::vector<std::string> BudujWydrukPRN(const WynikAsemblacji& wynik, const std::array<uint8_t, 65536>& code,
                                         const std::vector<std::string>& linie);
+
+// Listing lines put the source text at this column.
+constexpr size_t KolumnaZrodlaPRN = 28;
+
+// A listing line for a window: tabs in its source text stop every eight
+// columns counted from the source column, as in the editor, so the source
+// keeps its alignment behind the line number, address and bytes.
+std::string RozwinTabulatoryPRN(std::string_view linia);
 
 }  // namespace kelbra

@@ -96,5 +96,24 @@ TEST(WydrukPRN, AdresPonadFFFFMaPiecCyfr) {
   EXPECT_EQ(w[0], "     1   12345               x equ 12345h");
 }
 
+// Tabs stop every eight columns from the source column, as in the editor;
+// what comes before it and lines without tabs stay as they are.
+TEST(WydrukPRN, TabulatoryOdKolumnyZrodla) {
+  const std::string poczatek = "     4   0017   0102030405  ";
+  const struct {
+    std::string linia, oczekiwana;
+  } przypadki[] = {
+      {poczatek + "\tdb 1", poczatek + "        db 1"},
+      {poczatek + "et:\tmov a,#1\t; x", poczatek + "et:     mov a,#1        ; x"},
+      {poczatek + "12345678\tnop", poczatek + "12345678        nop"},
+      {poczatek + "\t\t", poczatek + std::string(16, ' ')},
+      {poczatek + "nop", poczatek + "nop"},
+      {"                060708090A", "                060708090A"},
+      {"", ""},
+  };
+  for (const auto& p : przypadki) EXPECT_EQ(RozwinTabulatoryPRN(p.linia), p.oczekiwana) << p.linia;
+  EXPECT_EQ(poczatek.size(), KolumnaZrodlaPRN);
+}
+
 }  // namespace
 }  // namespace kelbra::test

@@ -128,6 +128,9 @@ TEST(WydrukPrn, PokazujeLinieStalaCzcionka) {
             QString::fromUtf8("     1   0000   00          nop\n     2   0001               ; żółw"));
   okno.UstawWydruk({"     1   0000   80FE        sjmp $"});
   EXPECT_EQ(prn->toPlainText(), "     1   0000   80FE        sjmp $");
+  // The source column keeps the editor's tab stops.
+  okno.UstawWydruk({"     1   0000   00          et:\tnop"});
+  EXPECT_EQ(prn->toPlainText(), "     1   0000   00          et:     nop");
 }
 
 }  // namespace
