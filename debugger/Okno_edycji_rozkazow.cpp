@@ -159,11 +159,8 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   edytor_->PrzedKlawiszem = [this](QKeyEvent* e) { return PrzedKlawiszem(e); };
   edytor_->PoKlawiszu = [this](QKeyEvent* e) { PoKlawiszu(e); };
   edytor_->PrzedMysza = [this](QPoint p) {
-    // The line under the press, measured from the top of the first visible
-    // line; half a line is added because the conversion rounds.
-    const int h = edytor_->WysokoscLinii();
-    const int py = std::max(p.y() - edytor_->GoraLiniiWWidoku(edytor_->GornaLinia()), 0) + h / 2;
-    const int linia = LiniaPodMysza(py, edytor_->GornaLinia(), h);
+    const int linia = LiniaWPunkcie(p.y() - edytor_->GoraLiniiWWidoku(edytor_->GornaLinia()),
+                                    edytor_->GornaLinia(), edytor_->WysokoscLinii());
     ustawUsunBlokade_->setData(linia);
     przesunPC_->setData(linia);
   };

@@ -1,5 +1,6 @@
 #include "PomocEdytora.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelbra {
@@ -67,6 +68,10 @@ int LiniaPodMysza(int py, int gornaLinia, int wysokoscLinii) {
   const int calkowita = static_cast<int>(std::trunc(x));
   const int zaokraglona = static_cast<int>(std::trunc(x + 0.5f));
   return gornaLinia + calkowita + (zaokraglona != calkowita ? 1 : 0);
+}
+
+int LiniaWPunkcie(int odGoryPierwszej, int gornaLinia, int wysokoscLinii) {
+  return LiniaPodMysza(std::max(odGoryPierwszej, 0) + (wysokoscLinii + 1) / 2, gornaLinia, wysokoscLinii);
 }
 
 std::optional<int> LiniaZKomunikatu(std::u16string_view tekst) {

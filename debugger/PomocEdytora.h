@@ -46,6 +46,11 @@ std::vector<EtykietaLinii> SkanujEtykiety(const WidokLinii& tekst, int limit = 8
 // The line under a vertical pixel position of the editor's client area.
 int LiniaPodMysza(int py, int gornaLinia, int wysokoscLinii);
 
+// The line under a pixel measured from the top of the first visible line:
+// the conversion above rounds, so half a line, rounded up for odd heights,
+// is added first and every pixel row of a line picks that line.
+int LiniaWPunkcie(int odGoryPierwszej, int gornaLinia, int wysokoscLinii);
+
 // The source line an error or warning item points at: its first run of
 // decimal digits.
 std::optional<int> LiniaZKomunikatu(std::u16string_view tekst);

@@ -85,6 +85,17 @@ TEST(PomocEdytora, LineUnderTheMouseStepsEveryThirteenPixelsFromTwenty) {
   for (int py = 0; py < 13 * 120; ++py) ASSERT_EQ(LiniaPodMysza(py, 40, 13), 40 + (py < 20 ? 0 : 1 + (py - 20) / 13)) << py;
 }
 
+// Every pixel row of a line, its top and bottom rows included, picks that
+// line, whatever the line height; above the first line is the first line.
+TEST(PomocEdytora, EveryPixelRowOfALinePicksIt) {
+  for (int h : {12, 13, 14, 15, 17}) {
+    for (int linia = 0; linia < 50; ++linia)
+      for (int wiersz = 0; wiersz < h; ++wiersz)
+        ASSERT_EQ(LiniaWPunkcie(linia * h + wiersz, 7, h), 7 + linia) << "h=" << h << " wiersz " << wiersz;
+    EXPECT_EQ(LiniaWPunkcie(-3, 7, h), 7);
+  }
+}
+
 TEST(PomocEdytora, LineOfAnItemIsItsFirstNumber) {
   const std::pair<std::u16string, std::optional<int>> przypadki[] = {
       {u"ERROR...12 linia. Nieznany rozkaz 7", 12}, {u"Ostrzezenie 0 linia. ", 0},
