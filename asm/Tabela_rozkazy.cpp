@@ -61,8 +61,15 @@ QVariant ModelTabeliAsemblacji::data(const QModelIndex& indeks, int rola) const 
 }
 
 QVariant ModelTabeliAsemblacji::headerData(int sekcja, Qt::Orientation orientacja, int rola) const {
-  if (rola != Qt::DisplayRole || orientacja != Qt::Horizontal || sekcja < 0 || sekcja >= LiczbaKolumn) return {};
-  return TekstKomorki(NaglowekTabeli()[sekcja]);
+  if (orientacja != Qt::Horizontal || sekcja < 0 || sekcja >= LiczbaKolumn) return {};
+  switch (rola) {
+    // The columns are narrower than some captions: they start at the left
+    // edge, so each word's start shows, and the whole caption is a tooltip.
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: return TekstKomorki(NaglowekTabeli()[sekcja]);
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default: return {};
+  }
 }
 
 Ttabela_rozkazy::Ttabela_rozkazy(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {

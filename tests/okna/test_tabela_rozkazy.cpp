@@ -54,7 +54,14 @@ TEST(TabelaRozkazow, NaglowekIPustaTabela) {
                             "Blad Etykiety", "Blad Mnemonika", "Blad Argumentu", "Adres", "Adres", "kod rozkazu"};
   ModelTabeliAsemblacji model;
   EXPECT_EQ(model.rowCount(), 0);
-  for (int k = 0; k < 12; ++k) EXPECT_EQ(model.headerData(k, Qt::Horizontal).toString(), naglowek[k]) << k;
+  for (int k = 0; k < 12; ++k) {
+    EXPECT_EQ(model.headerData(k, Qt::Horizontal).toString(), naglowek[k]) << k;
+    // Narrow columns show each caption's start; the tooltip has all of it.
+    EXPECT_EQ(model.headerData(k, Qt::Horizontal, Qt::ToolTipRole).toString(), naglowek[k]) << k;
+    EXPECT_EQ(model.headerData(k, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
+              Qt::AlignLeft)
+        << k;
+  }
 }
 
 TEST(TabelaRozkazow, OknoIKolumny) {
