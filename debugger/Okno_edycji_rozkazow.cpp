@@ -699,8 +699,6 @@ void Tokno_edycji_rozkazow::UstawTimeryBiegu(bool ciagly, bool krokowy) {
   if (krokowy != timerKrokowy_->isActive()) krokowy ? timerKrokowy_->start() : timerKrokowy_->stop();
 }
 
-void Tokno_edycji_rozkazow::ResetPlytki() { plytka_.ResetPlytki(); }
-
 void Tokno_edycji_rozkazow::OdswiezDiody() {
   plytka_.OdswiezDiody();
   emit PoTyknieciuBiegu();

@@ -167,7 +167,6 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
  private:
   // Run control's requests.
   void UstawTimeryBiegu(bool ciagly, bool krokowy) override;
-  void ResetPlytki() override;
   void OdswiezDiody() override;
   void KomunikatStepOver() override;
 
@@ -218,7 +217,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   Pulapki pulapki_;
   MapaAdresow mapa_;
   ZegarMonotoniczny zegar_;
-  SterowanieBiegiem sterowanie_{jadro_, pulapki_, mapa_, zegar_, *this};
+  SterowanieBiegiem sterowanie_{jadro_, plytka_, pulapki_, mapa_, zegar_, *this};
   OknaPomocnicze okna_;
   ZarzadcaOkien zarzadca_;
   QString nazwaPliku_;
