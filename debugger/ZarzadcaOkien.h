@@ -16,13 +16,9 @@ namespace kelbra {
 // The windows' places in a layout, which is also their order in the layout
 // line.
 namespace indeksOkna {
-inline constexpr int Glowne = 0;
-inline constexpr int Tabela = 1;
-inline constexpr int Kelbra = 2;
-inline constexpr int Rejestry = 3;
-inline constexpr int Sfr = 4;
-inline constexpr int Pamiec = 5;
+enum : int { Glowne, Tabela, Kelbra, Rejestry, Sfr, Pamiec };
 }  // namespace indeksOkna
+static_assert(indeksOkna::Pamiec + 1 == PozycjeOkien::LiczbaOkien);
 
 class ZarzadcaOkien {
  public:
