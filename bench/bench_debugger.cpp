@@ -61,7 +61,6 @@ class OknoZPlytka final : public ObslugaBiegu {
   explicit OknoZPlytka(PlytkaKelbra& plytka) : plytka_(plytka) {}
   void IdzDoLinii(int) override {}
   void UstawTimeryBiegu(bool, bool) override {}
-  void ResetPlytki() override { plytka_.ResetPlytki(); }
   void OdswiezDiody() override { plytka_.OdswiezDiody(); }
   void KomunikatStepOver() override {}
 
@@ -90,7 +89,7 @@ void BM_TykniecieBieguCiaglego(benchmark::State& state) {
   }
   ZegarTykniec zegar;
   OknoZPlytka okno(plytka);
-  SterowanieBiegiem sterowanie(*j, pulapki, mapa, zegar, okno);
+  SterowanieBiegiem sterowanie(*j, plytka, pulapki, mapa, zegar, okno);
   sterowanie.UstawTrybEmulacji(true, linii);
   sterowanie.Run();
 

@@ -20,6 +20,15 @@ void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka) {
   plytka.PierwszePokazanie(j.Data, j.Xdata);
 }
 
+void StartEmulacji(Jadro& j, PlytkaKelbra& plytka) {
+  j.ResetJadra();
+  j.LicznikCykli = 0;
+  j.SekundyJadra = 0;
+  j.BudzetCykli = 0;
+  j.CzasOdniesienia = 0;
+  plytka.ResetPlytki();
+}
+
 void PlytkaKelbra::Zapisz(uint16_t adres, uint8_t wartosc) {
   // Before the first showing there is no machine state to write into.
   if (xdata_ != nullptr) {

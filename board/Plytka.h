@@ -109,4 +109,10 @@ class PlytkaKelbra final : public ZapisXdata {
 // MOVX writes drive its LCD, the key bytes read FFh, the LCD is powered on.
 void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka);
 
+// Entering the emulation mode, which is also the board reset command: the
+// core resets with its cycle counters, running time and run budget cleared,
+// and the LCD runs its start sequence. Keys, indicators and the rest of the
+// memory stay as they are.
+void StartEmulacji(Jadro& j, PlytkaKelbra& plytka);
+
 }  // namespace kelbra

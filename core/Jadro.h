@@ -1,7 +1,8 @@
 #pragma once
 // The emulated 8051: four memory spaces, the program counter and the run
 // bookkeeping in one plain record that every part of the program indexes
-// directly. The operations on it live in Wykonanie.cpp and Timery.cpp.
+// directly. The reset lives in Jadro.cpp; the executor, the timers and the
+// interrupts in Wykonanie.cpp.
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "Okno_edycji_rozkazow.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -7,6 +9,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
@@ -38,45 +41,83 @@ namespace {
 
 QString ZCp1250(const std::string& bajty) { return QString::fromStdString(Cp1250DoUtf8(bajty)); }
 
-// Toolbar buttons left to right, by form number, with their x positions.
-struct Przycisk {
-  int numer;
-  int x;
-  const char* podpowiedz;
-};
-constexpr Przycisk PrzyciskiPaska[] = {
-    {1, 8, "Nowy"},
-    {2, 34, "Otwórz"},
-    {3, 60, "Zapisz"},
-    {4, 96, "Kompiluj    - F9"},
-    {6, 132, "Koniec emulacji kelbry    -  F10"},
-    {5, 162, "Uruchom program   - Ctrl+F9 (W razie koniecznosci, kompiluje..."},
-    {12, 200, "BreakPoint - Pulapka - F5"},
-    {7, 236, "Praca krokowa programu... - F6"},
-    {8, 262, "Jeden krok. Wejdz w funkcje.  - F7"},
-    {9, 288, "Jeden krok. Omijaj funkcje.  - F8"},
-    {10, 324, "Pauza - F11"},
-    {11, 350, "Reset kelbry - F12"},
-};
 constexpr int RozmiarPrzycisku = 24;
 
-const char* const TekstLegendy =
-    "          F3      F2            F9    F10 Ctrl+F9     F5     F6     F7    F8      F11    F12";
+bool JestKlawisz(QKeyCombination k) { return k.key() != Qt::Key_unknown; }
 
 }  // namespace
 
-LegendaKlawiszy::LegendaKlawiszy(const QString& tekst, std::vector<int> srodki, QWidget* rodzic)
-    : QLabel(tekst, rodzic), srodki_(std::move(srodki)) {}
+std::span<const Tokno_edycji_rozkazow::OpisPolecenia> Tokno_edycji_rozkazow::TabelaPolecen() {
+  using T = Tokno_edycji_rozkazow;
+  using S = StanPolecen;
+  // Menu order; the toolbar takes its buttons in x order.
+  static constexpr OpisPolecenia Tabela[] = {
+      {.menu = Menu::Plik, .nazwa = "Nowy1", .tytul = "Nowy", .przycisk = 1, .x = 8, .podpowiedz = "Nowy",
+       .wlaczone = &S::Nowy, .obsluga = &T::Nowy1Click},
+      {.menu = Menu::Plik, .separatorPrzed = true, .nazwa = "Otworz2", .tytul = "Otwórz", .klawisze = {Qt::Key_F3},
+       .przycisk = 2, .x = 34, .podpowiedz = "Otwórz", .wlaczone = &S::Nowy, .obsluga = &T::Otworz2Click},
+      {.menu = Menu::Plik, .nazwa = "Zapisz1", .tytul = "Zapisz", .klawisze = {Qt::Key_F2}, .przycisk = 3, .x = 60,
+       .podpowiedz = "Zapisz", .obsluga = &T::Zapisz1Click},
+      {.menu = Menu::Plik, .nazwa = "ZapiszJako1", .tytul = "Zapisz jako", .klawisze = {Qt::CTRL | Qt::Key_F2},
+       .obsluga = &T::ZapiszJako1Click},
+      {.menu = Menu::Plik, .separatorPrzed = true, .nazwa = "Koniec1", .tytul = "Koniec", .obsluga = &T::Koniec1Click},
+
+      {.menu = Menu::Debug, .nazwa = "Kompilacja1", .tytul = "Kompilacja", .klawisze = {Qt::Key_F9}, .przycisk = 4,
+       .x = 96, .podpowiedz = "Kompiluj    - F9", .wlaczone = &S::Kompilacja,
+       .obsluga = &T::Analizuj_kod_asembleraClick},
+      {.menu = Menu::Debug, .nazwa = "Run1", .tytul = "Run", .klawisze = {Qt::CTRL | Qt::Key_F9}, .przycisk = 5,
+       .x = 162, .podpowiedz = "Uruchom program   - Ctrl+F9 (W razie koniecznosci, kompiluje...",
+       .wlaczone = &S::Run, .wlaczonyPrzycisk = &S::PrzyciskRun, .obsluga = &T::Run1Click},
+      {.menu = Menu::Debug, .nazwa = "Stop1", .tytul = "Stop", .klawisze = {Qt::Key_F10}, .przycisk = 6, .x = 132,
+       .podpowiedz = "Koniec emulacji kelbry    -  F10", .wlaczone = &S::Emulacja, .obsluga = &T::Stop1Click},
+      {.menu = Menu::Debug, .separatorPrzed = true, .nazwa = "BreakPointPulapka1", .tytul = "Break Point - Pułapka",
+       .klawisze = {Qt::Key_F5}, .przycisk = 12, .x = 200, .podpowiedz = "BreakPoint - Pulapka - F5",
+       .obsluga = &T::BreakPointPulapka1Click},
+      {.menu = Menu::Debug, .nazwa = "PracaKrokowa1", .tytul = "Praca Krokowa", .klawisze = {Qt::Key_F6},
+       .przycisk = 7, .x = 236, .podpowiedz = "Praca krokowa programu... - F6", .wlaczone = &S::Emulacja,
+       .obsluga = &T::PracaKrokowa1Click},
+      {.menu = Menu::Debug, .nazwa = "StepInto1", .tytul = "Step Into", .klawisze = {Qt::Key_F7}, .przycisk = 8,
+       .x = 262, .podpowiedz = "Jeden krok. Wejdz w funkcje.  - F7", .wlaczone = &S::Emulacja,
+       .obsluga = &T::StepInto1Click},
+      {.menu = Menu::Debug, .nazwa = "StepOver1", .tytul = "Step Over", .klawisze = {Qt::Key_F8}, .przycisk = 9,
+       .x = 288, .podpowiedz = "Jeden krok. Omijaj funkcje.  - F8", .wlaczone = &S::Emulacja,
+       .obsluga = &T::StepOver1Click},
+      {.menu = Menu::Debug, .separatorPrzed = true, .nazwa = "ZatrzymajJadro1", .tytul = "Zatrzymaj jądro",
+       .klawisze = {Qt::Key_F11}, .przycisk = 10, .x = 324, .podpowiedz = "Pauza - F11", .wlaczone = &S::Emulacja,
+       .obsluga = &T::ZatrzymajJadro1Click},
+      {.menu = Menu::Debug, .nazwa = "ResetKelbry1", .tytul = "Reset Kelbry", .klawisze = {Qt::Key_F12},
+       .przycisk = 11, .x = 350, .podpowiedz = "Reset kelbry - F12", .wlaczone = &S::Emulacja,
+       .obsluga = &T::ResetKelbry1Click},
+
+      {.menu = Menu::Informacje, .nazwa = "OProgramie1", .tytul = "O Programie", .obsluga = &T::OProgramie1Click},
+      {.menu = Menu::Informacje, .nazwa = "Ograniczenia1", .tytul = "Wydruk PRN", .obsluga = &T::Ograniczenia1Click},
+  };
+  return Tabela;
+}
+
+std::span<const Tokno_edycji_rozkazow::OpisOkna> Tokno_edycji_rozkazow::TabelaOkien() {
+  static constexpr OpisOkna Tabela[] = {
+      {indeksOkna::Tabela, "Analizakoduasemblera1", "Analiza kodu asemblera", "Analizakoduasemblera2",
+       "Analiza kodu asemblera"},
+      {indeksOkna::Kelbra, "Kelbra1", "Kelbra", "Kelbra2", "Kelbra"},
+      {indeksOkna::Rejestry, "Rejestry1", "Rejestry", "Rejestry2", "Rejestry"},
+      {indeksOkna::Sfr, "SFR1", "SFR", "DaneSFR1", "Dane SFR"},
+      {indeksOkna::Pamiec, "Pamiec1", "Pamięć", "Pamieci1", "Pamięci"},
+  };
+  return Tabela;
+}
+
+LegendaKlawiszy::LegendaKlawiszy(QStringList nazwy, std::vector<int> srodki, QWidget* rodzic)
+    : QLabel(nazwy.join(QLatin1Char(' ')), rodzic), nazwy_(std::move(nazwy)), srodki_(std::move(srodki)) {}
 
 void LegendaKlawiszy::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setPen(palette().color(QPalette::WindowText));
-  const QStringList nazwy = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   const QFontMetrics fm(font());
-  for (qsizetype k = 0; k < nazwy.size() && k < static_cast<qsizetype>(srodki_.size()); ++k) {
-    const int szer = fm.horizontalAdvance(nazwy[k]);
+  for (qsizetype k = 0; k < nazwy_.size() && k < static_cast<qsizetype>(srodki_.size()); ++k) {
+    const int szer = fm.horizontalAdvance(nazwy_[k]);
     p.drawText(QRect(srodki_[static_cast<size_t>(k)] - szer / 2 - 2, 0, szer + 4, height()), Qt::AlignCenter,
-               nazwy[k]);
+               nazwy_[k]);
   }
 }
 
@@ -85,7 +126,36 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   setObjectName("okno_edycji_rozkazow");
   UstawTytul({});
   jadro_.ResetJadra();
+  UstawDialogi();
+  ZbudujSrodek();
+  ZbudujMenu();
+  ZbudujMenuKontekstowe();
 
+  edytor_->PrzedKlawiszem = [this](QKeyEvent* e) { return PrzedKlawiszem(e); };
+  edytor_->PoKlawiszu = [this](QKeyEvent* e) { PoKlawiszu(e); };
+  edytor_->PrzedMysza = [this](QPoint p) {
+    const int linia = LiniaWPunkcie(p.y() - edytor_->GoraLiniiWWidoku(edytor_->GornaLinia()),
+                                    edytor_->GornaLinia(), edytor_->WysokoscLinii());
+    ustawUsunBlokade_->setData(linia);
+    przesunPC_->setData(linia);
+  };
+  connect(edytor_->document(), &QTextDocument::contentsChange, this, &Tokno_edycji_rozkazow::ZmianaTekstu);
+  edytor_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(edytor_, &QWidget::customContextMenuRequested, this, &Tokno_edycji_rozkazow::OtworzMenuKontekstowe);
+  ZbudujTimery();
+
+  UstawTryb(false);
+  // The toolbar and a few lines of text stay usable whatever size a stored
+  // layout asks for.
+  setMinimumSize(400, 300);
+  resize(502, 472);
+  if (const QScreen* ekran = screen()) move(ekran->availableGeometry().center() - rect().center());
+  TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
+}
+
+Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() = default;
+
+void Tokno_edycji_rozkazow::UstawDialogi() {
   PokazKomunikat = [this](const QString& tytul, const QString& tekst) {
     QMessageBox okno(QMessageBox::Warning, tytul, tekst, QMessageBox::Ok, this);
     okno.exec();
@@ -103,7 +173,9 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
     return QFileDialog::getSaveFileName(this, "Zapisz jako", katalog, filtr, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
   };
+}
 
+void Tokno_edycji_rozkazow::ZbudujSrodek() {
   auto* srodek = new QWidget(this);
   auto* uklad = new QVBoxLayout(srodek);
   uklad->setContentsMargins(0, 0, 0, 0);
@@ -152,22 +224,9 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   postep_->hide();
   uklad->addWidget(postep_);
   setCentralWidget(srodek);
+}
 
-  ZbudujMenu();
-  ZbudujMenuKontekstowe();
-
-  edytor_->PrzedKlawiszem = [this](QKeyEvent* e) { return PrzedKlawiszem(e); };
-  edytor_->PoKlawiszu = [this](QKeyEvent* e) { PoKlawiszu(e); };
-  edytor_->PrzedMysza = [this](QPoint p) {
-    const int linia = LiniaWPunkcie(p.y() - edytor_->GoraLiniiWWidoku(edytor_->GornaLinia()),
-                                    edytor_->GornaLinia(), edytor_->WysokoscLinii());
-    ustawUsunBlokade_->setData(linia);
-    przesunPC_->setData(linia);
-  };
-  connect(edytor_->document(), &QTextDocument::contentsChange, this, &Tokno_edycji_rozkazow::ZmianaTekstu);
-  edytor_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(edytor_, &QWidget::customContextMenuRequested, this, &Tokno_edycji_rozkazow::OtworzMenuKontekstowe);
-
+void Tokno_edycji_rozkazow::ZbudujTimery() {
   auto timer = [this](const char* nazwa, int ms, void (Tokno_edycji_rozkazow::*obsluga)()) {
     auto* t = new QTimer(this);
     t->setObjectName(nazwa);
@@ -182,39 +241,10 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   timerZaznaczania_ = timer("TimerZaznaczanieLinii", 1, &Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer);
   timerStatusu_->start();
   timerZaznaczania_->start();
-
-  UstawTryb(false);
-  // The toolbar and a few lines of text stay usable whatever size a stored
-  // layout asks for.
-  setMinimumSize(400, 300);
-  resize(502, 472);
-  if (const QScreen* ekran = screen()) move(ekran->availableGeometry().center() - rect().center());
-  TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
 }
 
-Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() = default;
-
 void Tokno_edycji_rozkazow::ZbudujPanelGorny(QWidget* panel) {
-  std::vector<int> srodki;
-  for (const Przycisk& p : PrzyciskiPaska) {
-    auto* b = new QToolButton(panel);
-    b->setObjectName(QString("SpeedButton%1").arg(p.numer));
-    b->setGeometry(p.x, 5, RozmiarPrzycisku, RozmiarPrzycisku);
-    b->setIcon(IkonaPrzycisku(p.numer));
-    b->setIconSize(QSize(RozmiarPrzycisku - 4, RozmiarPrzycisku - 4));
-    b->setAutoRaise(true);
-    b->setToolTip(QString::fromUtf8(p.podpowiedz));
-    b->setFocusPolicy(Qt::NoFocus);
-    przyciski_[static_cast<size_t>(p.numer)] = b;
-    if (p.numer != 1) srodki.push_back(p.x + RozmiarPrzycisku / 2);
-  }
-  auto* legenda = new LegendaKlawiszy(TekstLegendy, std::move(srodki), panel);
-  legenda->setObjectName("Label1");
-  QFont f = legenda->font();
-  f.setPointSizeF(f.pointSizeF() * 0.8);
-  legenda->setFont(f);
-  legenda->setGeometry(0, 29, 400, 14);
-
+  ZbudujPrzyciski(panel);
   auto status = [&](const char* nazwa, int x, int szer, bool jasny) {
     auto* l = new QLabel(panel);
     l->setObjectName(nazwa);
@@ -233,118 +263,133 @@ void Tokno_edycji_rozkazow::ZbudujPanelGorny(QWidget* panel) {
   labelCykle_ = status("LabelCykle", 8, 97, false);
   labelCzas_ = status("LabelCzas", 112, 193, true);
   labelCaretPos_ = status("LabelCaretPos", 312, 171, false);
-
-  const std::pair<int, void (Tokno_edycji_rozkazow::*)()> polecenia[] = {
-      {4, &Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick},
-      {5, &Tokno_edycji_rozkazow::Run1Click},
-      {6, &Tokno_edycji_rozkazow::Stop1Click},
-      {7, &Tokno_edycji_rozkazow::PracaKrokowa1Click},
-      {8, &Tokno_edycji_rozkazow::StepInto1Click},
-      {9, &Tokno_edycji_rozkazow::StepOver1Click},
-      {10, &Tokno_edycji_rozkazow::ZatrzymajJadro1Click},
-      {11, &Tokno_edycji_rozkazow::ResetKelbry1Click},
-      {12, &Tokno_edycji_rozkazow::BreakPointPulapka1Click},
-  };
-  for (const auto& [numer, obsluga] : polecenia)
-    connect(przyciski_[static_cast<size_t>(numer)], &QToolButton::clicked, this, obsluga);
 }
 
-QAction* Tokno_edycji_rozkazow::Akcja(QMenu* menu, const char* nazwa, const QString& tytul,
-                                       const QKeySequence& klawisz, void (Tokno_edycji_rozkazow::*obsluga)()) {
+void Tokno_edycji_rozkazow::ZbudujPrzyciski(QWidget* panel) {
+  const std::span<const OpisPolecenia> tabela = TabelaPolecen();
+  std::vector<size_t> wiersze;
+  for (size_t i = 0; i < tabela.size(); ++i)
+    if (tabela[i].przycisk) wiersze.push_back(i);
+  std::ranges::sort(wiersze, {}, [&](size_t i) { return tabela[i].x; });
+
+  przyciski_.assign(tabela.size(), nullptr);
+  QStringList nazwy;
+  std::vector<int> srodki;
+  for (size_t i : wiersze) {
+    const OpisPolecenia& p = tabela[i];
+    auto* b = new QToolButton(panel);
+    b->setObjectName(QString("SpeedButton%1").arg(p.przycisk));
+    b->setGeometry(p.x, 5, RozmiarPrzycisku, RozmiarPrzycisku);
+    b->setIcon(IkonaPrzycisku(p.przycisk));
+    b->setIconSize(QSize(RozmiarPrzycisku - 4, RozmiarPrzycisku - 4));
+    b->setAutoRaise(true);
+    b->setToolTip(QString::fromUtf8(p.podpowiedz));
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QToolButton::clicked, this, p.obsluga);
+    przyciski_[i] = b;
+    if (JestKlawisz(p.klawisze[0])) {
+      nazwy << QKeySequence(p.klawisze[0]).toString(QKeySequence::PortableText);
+      srodki.push_back(p.x + RozmiarPrzycisku / 2);
+    }
+  }
+  auto* legenda = new LegendaKlawiszy(std::move(nazwy), std::move(srodki), panel);
+  legenda->setObjectName("Label1");
+  QFont f = legenda->font();
+  f.setPointSizeF(f.pointSizeF() * 0.8);
+  legenda->setFont(f);
+  legenda->setGeometry(0, 29, 400, 14);
+}
+
+QAction* Tokno_edycji_rozkazow::Akcja(QMenu* menu, const char* nazwa, const QString& tytul) {
   QAction* a = menu->addAction(tytul);
   a->setObjectName(nazwa);
-  if (!klawisz.isEmpty()) a->setShortcut(klawisz);
-  if (obsluga) connect(a, &QAction::triggered, this, obsluga);
   return a;
 }
 
 void Tokno_edycji_rozkazow::ZbudujMenu() {
   QMenuBar* pasek = menuBar();
-  using T = Tokno_edycji_rozkazow;
+  auto menu = [pasek](const char* tytul, const char* nazwa) {
+    QMenu* m = pasek->addMenu(tytul);
+    m->setObjectName(nazwa);
+    return m;
+  };
+  QMenu* menuPolecen[3] = {};
+  menuPolecen[static_cast<size_t>(Menu::Plik)] = menu("Plik", "Plik1");
+  menuPolecen[static_cast<size_t>(Menu::Debug)] = menu("Debug", "Debug1");
+  ZbudujMenuOkien(menu("Okna", "Oknapomocnicze1"));
+  menuPolecen[static_cast<size_t>(Menu::Informacje)] = menu("Informacje", "Informacje1");
 
-  QMenu* plik = pasek->addMenu("Plik");
-  plik->setObjectName("Plik1");
-  Akcja(plik, "Nowy1", "Nowy", {}, &T::Nowy1Click);
-  plik->addSeparator();
-  Akcja(plik, "Otworz2", "Otwórz", QKeySequence(Qt::Key_F3), &T::Otworz2Click);
-  Akcja(plik, "Zapisz1", "Zapisz", QKeySequence(Qt::Key_F2), &T::Zapisz1Click);
-  Akcja(plik, "ZapiszJako1", "Zapisz jako", QKeySequence(Qt::CTRL | Qt::Key_F2), &T::ZapiszJako1Click);
-  plik->addSeparator();
-  connect(Akcja(plik, "Koniec1", "Koniec", {}, nullptr), &QAction::triggered, this, &QWidget::close);
-
-  QMenu* debug = pasek->addMenu("Debug");
-  debug->setObjectName("Debug1");
-  Akcja(debug, "Kompilacja1", "Kompilacja", QKeySequence(Qt::Key_F9), &T::Analizuj_kod_asembleraClick);
-  Akcja(debug, "Run1", "Run", QKeySequence(Qt::CTRL | Qt::Key_F9), &T::Run1Click);
-  Akcja(debug, "Stop1", "Stop", QKeySequence(Qt::Key_F10), &T::Stop1Click);
-  debug->addSeparator();
-  Akcja(debug, "BreakPointPulapka1", "Break Point - Pułapka", QKeySequence(Qt::Key_F5), &T::BreakPointPulapka1Click);
-  Akcja(debug, "PracaKrokowa1", "Praca Krokowa", QKeySequence(Qt::Key_F6), &T::PracaKrokowa1Click);
-  Akcja(debug, "StepInto1", "Step Into", QKeySequence(Qt::Key_F7), &T::StepInto1Click);
-  Akcja(debug, "StepOver1", "Step Over", QKeySequence(Qt::Key_F8), &T::StepOver1Click);
-  debug->addSeparator();
-  Akcja(debug, "ZatrzymajJadro1", "Zatrzymaj jądro", QKeySequence(Qt::Key_F11), &T::ZatrzymajJadro1Click);
-  Akcja(debug, "ResetKelbry1", "Reset Kelbry", QKeySequence(Qt::Key_F12), &T::ResetKelbry1Click);
-
-  menuOkna_ = pasek->addMenu("Okna");
-  menuOkna_->setObjectName("Oknapomocnicze1");
-  const char* nazwyOkien[5] = {"Analizakoduasemblera1", "Kelbra1", "Rejestry1", "SFR1", "Pamiec1"};
-  const char* tytulyOkien[5] = {"Analiza kodu asemblera", "Kelbra", "Rejestry", "SFR", "Pamięć"};
-  for (int k = 0; k < 5; ++k) {
-    oknaAkcje_[k] = Akcja(menuOkna_, nazwyOkien[k], QString::fromUtf8(tytulyOkien[k]), {}, nullptr);
-    connect(oknaAkcje_[k], &QAction::triggered, this, [this, k] {
-      QWidget* okna[5] = {okna_.tabela, okna_.kelbra, okna_.rejestry, okna_.sfr, okna_.pamiec};
-      if (QWidget* w = okna[k]) {
-        w->show();
-        w->raise();
-        w->activateWindow();
-      }
-    });
+  const std::span<const OpisPolecenia> tabela = TabelaPolecen();
+  akcje_.assign(tabela.size(), nullptr);
+  for (size_t i = 0; i < tabela.size(); ++i) {
+    const OpisPolecenia& p = tabela[i];
+    QMenu* m = menuPolecen[static_cast<size_t>(p.menu)];
+    if (p.separatorPrzed) m->addSeparator();
+    QAction* a = Akcja(m, p.nazwa, QString::fromUtf8(p.tytul));
+    QList<QKeySequence> klawisze;
+    for (QKeyCombination k : p.klawisze)
+      if (JestKlawisz(k)) klawisze << QKeySequence(k);
+    a->setShortcuts(klawisze);
+    connect(a, &QAction::triggered, this, p.obsluga);
+    akcje_[i] = a;
   }
-  QMenu* reset = menuOkna_->addMenu("--- Reset Okien");
-  reset->setObjectName("ResetOkien1");
-  connect(Akcja(reset, "Wszystkieokna1", "Wszystkie okna", {}, nullptr), &QAction::triggered, this,
-          [this] { ResetujOkna(-1); });
-  reset->addSeparator();
-  const char* nazwyResetu[5] = {"Analizakoduasemblera2", "Kelbra2", "Rejestry2", "DaneSFR1", "Pamieci1"};
-  const char* tytulyResetu[5] = {"Analiza kodu asemblera", "Kelbra", "Rejestry", "Dane SFR", "Pamięci"};
-  for (int k = 0; k < 5; ++k)
-    connect(Akcja(reset, nazwyResetu[k], QString::fromUtf8(tytulyResetu[k]), {}, nullptr), &QAction::triggered, this,
-            [this, k] { ResetujOkna(k + 1); });
-  connect(menuOkna_, &QMenu::aboutToShow, this, [this] {
-    QWidget* okna[5] = {okna_.tabela, okna_.kelbra, okna_.rejestry, okna_.sfr, okna_.pamiec};
-    for (int k = 0; k < 5; ++k) {
-      oknaAkcje_[k]->setCheckable(true);
-      oknaAkcje_[k]->setChecked(okna[k] && okna[k]->isVisible());
-      oknaAkcje_[k]->setEnabled(okna[k] != nullptr);
-    }
-  });
-  // Hidden until the window is first shown.
-  menuOkna_->menuAction()->setVisible(false);
 
-  QMenu* informacje = pasek->addMenu("Informacje");
-  informacje->setObjectName("Informacje1");
-  connect(Akcja(informacje, "OProgramie1", "O Programie", {}, nullptr), &QAction::triggered, this, [this] {
-    if (okna_.oProgramie) {
-      okna_.oProgramie->show();
-      okna_.oProgramie->raise();
-    }
-  });
-  connect(Akcja(informacje, "Ograniczenia1", "Wydruk PRN", {}, nullptr), &QAction::triggered, this, [this] {
-    if (QWidget* w = reinterpret_cast<QWidget*>(okna_.prn)) {
-      w->show();
-      w->raise();
-      w->activateWindow();
-    }
-  });
-
-  QMenu* test = pasek->addMenu("Test Jadra");
-  test->setObjectName("TestJadra1");
-  QAction* info = Akcja(test, "info1", "info", {}, nullptr);
+  QMenu* test = menu("Test Jadra", "TestJadra1");
+  QAction* info = Akcja(test, "info1", "info");
   connect(test, &QMenu::aboutToShow, this,
           [this, info] { info->setText(QString::fromStdString(TestJadra(jadro_))); });
   test->menuAction()->setVisible(false);
 }
+
+void Tokno_edycji_rozkazow::ZbudujMenuOkien(QMenu* menu) {
+  menuOkna_ = menu;
+  const std::span<const OpisOkna> tabela = TabelaOkien();
+  for (const OpisOkna& o : tabela) {
+    QAction* a = Akcja(menuOkna_, o.nazwa, QString::fromUtf8(o.tytul));
+    connect(a, &QAction::triggered, this, [this, &o] { PokazOkno(OknaUkladu()[static_cast<size_t>(o.indeks)], true); });
+    oknaAkcje_.push_back(a);
+  }
+  QMenu* reset = menuOkna_->addMenu("--- Reset Okien");
+  reset->setObjectName("ResetOkien1");
+  connect(Akcja(reset, "Wszystkieokna1", "Wszystkie okna"), &QAction::triggered, this, [this] { ResetujOkna(-1); });
+  reset->addSeparator();
+  for (const OpisOkna& o : tabela)
+    connect(Akcja(reset, o.nazwaResetu, QString::fromUtf8(o.tytulResetu)), &QAction::triggered, this,
+            [this, &o] { ResetujOkna(o.indeks); });
+  connect(menuOkna_, &QMenu::aboutToShow, this, [this, tabela] {
+    const auto okna = OknaUkladu();
+    for (size_t k = 0; k < tabela.size(); ++k) {
+      const QWidget* w = okna[static_cast<size_t>(tabela[k].indeks)];
+      oknaAkcje_[k]->setCheckable(true);
+      oknaAkcje_[k]->setChecked(w && w->isVisible());
+      oknaAkcje_[k]->setEnabled(w != nullptr);
+    }
+  });
+  // Hidden until the window is first shown.
+  menuOkna_->menuAction()->setVisible(false);
+}
+
+std::array<QWidget*, PozycjeOkien::LiczbaOkien> Tokno_edycji_rozkazow::OknaUkladu() {
+  std::array<QWidget*, PozycjeOkien::LiczbaOkien> w{};
+  w[indeksOkna::Glowne] = this;
+  w[indeksOkna::Tabela] = okna_.tabela;
+  w[indeksOkna::Kelbra] = okna_.kelbra;
+  w[indeksOkna::Rejestry] = okna_.rejestry;
+  w[indeksOkna::Sfr] = okna_.sfr;
+  w[indeksOkna::Pamiec] = okna_.pamiec;
+  return w;
+}
+
+void Tokno_edycji_rozkazow::PokazOkno(QWidget* okno, bool aktywuj) {
+  if (!okno) return;
+  okno->show();
+  okno->raise();
+  if (aktywuj) okno->activateWindow();
+}
+
+void Tokno_edycji_rozkazow::Koniec1Click() { close(); }
+void Tokno_edycji_rozkazow::OProgramie1Click() { PokazOkno(okna_.oProgramie, false); }
+void Tokno_edycji_rozkazow::Ograniczenia1Click() { PokazOkno(okna_.prn, true); }
 
 void Tokno_edycji_rozkazow::ZbudujMenuKontekstowe() {
   menuKontekstowe_ = new QMenu(this);
@@ -379,7 +424,7 @@ void Tokno_edycji_rozkazow::ZbudujMenuKontekstowe() {
 void Tokno_edycji_rozkazow::UstawOkna(const OknaPomocnicze& okna) {
   okna_ = okna;
   if (okna_.tabela) okna_.tabela->Model().UstawTabele(&asembler_.Wynik().Tabela);
-  zarzadca_.UstawOkna({this, okna_.tabela, okna_.kelbra, okna_.rejestry, okna_.sfr, okna_.pamiec}, okna_.sekcjeSfr);
+  zarzadca_.UstawOkna(OknaUkladu(), okna_.sekcjeSfr);
 }
 
 void Tokno_edycji_rozkazow::showEvent(QShowEvent* e) {
@@ -548,22 +593,13 @@ void Tokno_edycji_rozkazow::UstawTryb(bool emulacja) {
 
 void Tokno_edycji_rozkazow::OdswiezPolecenia() {
   const StanPolecen& s = sterowanie_.Polecenia();
-  auto wlacz = [this](const char* nazwa, bool stan) {
-    QAction*& a = akcje_[nazwa];
-    if (!a) a = findChild<QAction*>(nazwa);
-    a->setEnabled(stan);
-  };
-  wlacz("Nowy1", s.Nowy);
-  wlacz("Otworz2", s.Nowy);
-  wlacz("Kompilacja1", s.Kompilacja);
-  for (const char* n : {"PracaKrokowa1", "StepInto1", "StepOver1", "ResetKelbry1", "ZatrzymajJadro1", "Stop1"})
-    wlacz(n, s.Emulacja);
-  wlacz("Run1", s.Run);
-  przyciski_[1]->setEnabled(s.Nowy);
-  przyciski_[2]->setEnabled(s.Nowy);
-  przyciski_[4]->setEnabled(s.Kompilacja);
-  przyciski_[5]->setEnabled(s.PrzyciskRun);
-  for (int k = 6; k <= 11; ++k) przyciski_[static_cast<size_t>(k)]->setEnabled(s.Emulacja);
+  const auto wlaczone = [&s](bool StanPolecen::*flaga) { return !flaga || s.*flaga; };
+  const std::span<const OpisPolecenia> tabela = TabelaPolecen();
+  for (size_t i = 0; i < tabela.size(); ++i) {
+    const OpisPolecenia& p = tabela[i];
+    akcje_[i]->setEnabled(wlaczone(p.wlaczone));
+    if (przyciski_[i]) przyciski_[i]->setEnabled(wlaczone(p.wlaczonyPrzycisk ? p.wlaczonyPrzycisk : p.wlaczone));
+  }
   panelDolny_->setVisible(!s.Emulacja && bledyDoPokazania_);
 }
 
@@ -606,7 +642,6 @@ void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
   postep_->hide();
   plytka_.lcd.ZerujFlagi();
   pulapki_.Przelicz(mapa_, edytor_->LiczbaLinii());
-  emit PoAsemblacji();
 }
 
 void Tokno_edycji_rozkazow::Run1Click() {
@@ -660,8 +695,6 @@ void Tokno_edycji_rozkazow::UstawTimeryBiegu(bool ciagly, bool krokowy) {
   if (ciagly != timerCiagly_->isActive()) ciagly ? timerCiagly_->start() : timerCiagly_->stop();
   if (krokowy != timerKrokowy_->isActive()) krokowy ? timerKrokowy_->start() : timerKrokowy_->stop();
 }
-
-void Tokno_edycji_rozkazow::ResetPlytki() { plytka_.ResetPlytki(); }
 
 void Tokno_edycji_rozkazow::OdswiezDiody() {
   plytka_.OdswiezDiody();

@@ -6,9 +6,9 @@
 
 #include <array>
 #include <functional>
-#include <map>
-#include <string_view>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include <QLabel>
 #include <QMainWindow>
@@ -37,17 +37,18 @@ class PlytkaKelbra;
 class TFormOgraniczeniEmulatora;
 class Ttabela_rozkazy;
 
-// The key legend under the toolbar: its text names the key of every button
-// from the second on, and each name is drawn centred under its button.
+// The key legend under the toolbar: the key of every button that has one,
+// each name drawn centred under its button.
 class LegendaKlawiszy final : public QLabel {
   Q_OBJECT
  public:
-  LegendaKlawiszy(const QString& tekst, std::vector<int> srodki, QWidget* rodzic);
+  LegendaKlawiszy(QStringList nazwy, std::vector<int> srodki, QWidget* rodzic);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
+  QStringList nazwy_;
   std::vector<int> srodki_;
 };
 
@@ -70,9 +71,41 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   };
   void UstawOkna(const OknaPomocnicze& okna);
 
+  // One command: its menu item, its keys and, where it has one, its toolbar
+  // button. The toolbar, the menus and the enabling are built from these
+  // rows, so a new command is one more row.
+  enum class Menu { Plik, Debug, Informacje };
+  struct OpisPolecenia {
+    Menu menu;
+    bool separatorPrzed = false;  // a separator line above the item
+    const char* nazwa;            // the menu item's object name
+    const char* tytul;
+    // Up to three keys; the first is the one the legend names.
+    std::array<QKeyCombination, 3> klawisze{};
+    int przycisk = 0;  // SpeedButtonN with its icon; 0 for none
+    int x = 0;         // the button's left edge; buttons stand in x order
+    const char* podpowiedz = nullptr;
+    // The flag that enables the item (none: always enabled), and the
+    // button's where it differs from the item's.
+    bool StanPolecen::*wlaczone = nullptr;
+    bool StanPolecen::*wlaczonyPrzycisk = nullptr;
+    void (Tokno_edycji_rozkazow::*obsluga)() = nullptr;
+  };
+  static std::span<const OpisPolecenia> TabelaPolecen();
+
+  // One auxiliary window of the layout: its item in "Okna", which brings it
+  // up, and its item in "--- Reset Okien", which puts it back in place.
+  struct OpisOkna {
+    int indeks;  // indeksOkna::Tabela ... indeksOkna::Pamiec
+    const char* nazwa;
+    const char* tytul;
+    const char* nazwaResetu;
+    const char* tytulResetu;
+  };
+  static std::span<const OpisOkna> TabelaOkien();
+
   Jadro& jadro() { return jadro_; }
   Asembler& asembler() { return asembler_; }
-  PlytkaKelbra& plytka() { return plytka_; }
   Pulapki& pulapki() { return pulapki_; }
   SterowanieBiegiem& sterowanie() { return sterowanie_; }
   EdytorRozkazow* edytor() const { return edytor_; }
@@ -126,8 +159,6 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void PierwszePokazanie();
   // After every continuous-run tick, once the LEDs were read.
   void PoTyknieciuBiegu();
-  // After every assembly run, failed ones included.
-  void PoAsemblacji();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -136,7 +167,6 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
  private:
   // Run control's requests.
   void UstawTimeryBiegu(bool ciagly, bool krokowy) override;
-  void ResetPlytki() override;
   void OdswiezDiody() override;
   void KomunikatStepOver() override;
 
@@ -149,11 +179,21 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void UstawTytul(const QString& przyrostek);
   QString KatalogDialogow() const;
 
+  void UstawDialogi();
+  void ZbudujSrodek();
+  void ZbudujTimery();
   void ZbudujMenu();
+  void ZbudujMenuOkien(QMenu* menu);
   void ZbudujPanelGorny(QWidget* panel);
+  void ZbudujPrzyciski(QWidget* panel);
   void ZbudujMenuKontekstowe();
-  QAction* Akcja(QMenu* menu, const char* nazwa, const QString& tytul, const QKeySequence& klawisz,
-                 void (Tokno_edycji_rozkazow::*obsluga)());
+  QAction* Akcja(QMenu* menu, const char* nazwa, const QString& tytul);
+  // The layout's windows by index, this one first; missing ones are null.
+  std::array<QWidget*, PozycjeOkien::LiczbaOkien> OknaUkladu();
+  void PokazOkno(QWidget* okno, bool aktywuj);
+  void Koniec1Click();
+  void OProgramie1Click();
+  void Ograniczenia1Click();
   void OdswiezPolecenia();
   void UstawTryb(bool emulacja);
 
@@ -177,7 +217,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   Pulapki pulapki_;
   MapaAdresow mapa_;
   ZegarMonotoniczny zegar_;
-  SterowanieBiegiem sterowanie_{jadro_, pulapki_, mapa_, zegar_, *this};
+  SterowanieBiegiem sterowanie_{jadro_, plytka_, pulapki_, mapa_, zegar_, *this};
   OknaPomocnicze okna_;
   ZarzadcaOkien zarzadca_;
   QString nazwaPliku_;
@@ -195,15 +235,16 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QLabel* labelCykle_ = nullptr;
   QLabel* labelCzas_ = nullptr;
   QLabel* labelCaretPos_ = nullptr;
-  std::array<QToolButton*, 13> przyciski_{};  // by form number, 1..12
+  // By row of the command table; a command without a button has none.
+  std::vector<QAction*> akcje_;
+  std::vector<QToolButton*> przyciski_;
   QMenu* menuOkna_ = nullptr;
   QMenu* menuKontekstowe_ = nullptr;
   QAction* autoskokPC_ = nullptr;
   QAction* ustawUsunBlokade_ = nullptr;
   QAction* przesunPC_ = nullptr;
   std::vector<QAction*> elementyEtykiet_;
-  QAction* oknaAkcje_[5] = {};
-  std::map<std::string_view, QAction*> akcje_;  // by name, as first looked up
+  std::vector<QAction*> oknaAkcje_;  // by row of the window table
 
   QTimer* timerCiagly_ = nullptr;
   QTimer* timerKrokowy_ = nullptr;

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "TablicaRozkazow.h"
+
 namespace kelbra {
 
 int64_t ZegarMonotoniczny::Milisekundy() {
@@ -70,7 +72,7 @@ void SterowanieBiegiem::TickCiagly() {
     // A zero-cycle opcode (A5h) still spends one cycle of the budget: a run
     // of them between real instructions could otherwise hold the tick for
     // minutes, and the unspent budget would pile up from tick to tick.
-    j_.BudzetCykli -= std::max(n, 1);
+    j_.BudzetCykli -= KosztKroku(n);
     if (SprawdzPulapke()) return;
   }
   okno_.OdswiezDiody();
@@ -96,11 +98,8 @@ void SterowanieBiegiem::StepInto() {
 void SterowanieBiegiem::StepOver() {
   Pauza();
   const uint8_t kod = j_.Code[j_.PC];
-  int dlugosc = 0;
-  if ((kod & 0x1F) == 0x11) dlugosc = 2;  // ACALL
-  else if (kod == 0x12) dlugosc = 3;      // LCALL
-  const bool jestPowrot = dlugosc != 0;
-  const uint16_t powrot = static_cast<uint16_t>(j_.PC + dlugosc);
+  const bool jestPowrot = JestWywolaniem(kod);
+  const uint16_t powrot = static_cast<uint16_t>(j_.PC + DlugoscRozkazu[kod]);
   int64_t przydzial = LimitStepOver;
   do {
     const int32_t n = j_.KrokJadra();
@@ -108,7 +107,7 @@ void SterowanieBiegiem::StepOver() {
     if (SprawdzPulapke()) return;
     // As in a tick: a call into zero-cycle code comes back round to the call
     // itself, so no count of them in a row would ever end the loop.
-    przydzial -= std::max(n, 1);
+    przydzial -= KosztKroku(n);
   } while (jestPowrot && j_.PC != powrot && przydzial > 0);
   PokazBiezacaLinie();
   if (jestPowrot && przydzial <= 0 && j_.PC != powrot) okno_.KomunikatStepOver();
@@ -121,12 +120,7 @@ void SterowanieBiegiem::Stop(int liczbaLinii) {
 
 void SterowanieBiegiem::ResetKelbry() {
   Pauza();
-  j_.ResetJadra();
-  j_.LicznikCykli = 0;
-  j_.SekundyJadra = 0;
-  j_.BudzetCykli = 0;
-  j_.CzasOdniesienia = 0;
-  okno_.ResetPlytki();
+  StartEmulacji(j_, plytka_);
   PokazBiezacaLinie();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Jadro.h"
+#include "Plytka.h"
 #include "Pulapki.h"
 
 namespace kelbra {
@@ -35,8 +36,6 @@ class ObslugaBiegu {
   virtual void IdzDoLinii(int linia) = 0;
   // The two run timers are to run or to stop.
   virtual void UstawTimeryBiegu(bool ciagly, bool krokowy) = 0;
-  // The LCD's restart with the instructions 34h, 01h, 0Ch.
-  virtual void ResetPlytki() = 0;
   // The board's LEDs after a continuous-run tick.
   virtual void OdswiezDiody() = 0;
   // Step over used up its allowance without returning.
@@ -70,8 +69,9 @@ class SterowanieBiegiem {
   static constexpr int32_t CykliNaMilisekunde = 1000;
   static constexpr int32_t LimitStepOver = 10'000'000;
 
-  SterowanieBiegiem(Jadro& jadro, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar, ObslugaBiegu& okno)
-      : j_(jadro), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
+  SterowanieBiegiem(Jadro& jadro, PlytkaKelbra& plytka, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar,
+                    ObslugaBiegu& okno)
+      : j_(jadro), plytka_(plytka), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
 
   bool TrybEmulacji() const { return polecenia_.Emulacja; }
   const StanPolecen& Polecenia() const { return polecenia_; }
@@ -106,6 +106,7 @@ class SterowanieBiegiem {
   void UstawTimery(bool ciagly, bool krokowy);
 
   Jadro& j_;
+  PlytkaKelbra& plytka_;
   Pulapki& pulapki_;
   const MapaAdresow& mapa_;
   Zegar& zegar_;

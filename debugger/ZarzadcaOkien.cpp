@@ -56,8 +56,8 @@ void ZarzadcaOkien::UstawOkna(PozycjeOkien pozycje, int okno) {
                        o.Height + ramka.height(), o.Visible};
     OgraniczDoEkranu(zRamka, obszar.width(), obszar.height());
     w->move(zRamka.Left + obszar.left(), zRamka.Top + obszar.top());
-    if (i == 4 && sekcje_.Ustaw) sekcje_.Ustaw(pozycje.Sekcje);
-    if (i == 0 || okno != -1) {
+    if (i == indeksOkna::Sfr && sekcje_.Ustaw) sekcje_.Ustaw(pozycje.Sekcje);
+    if (i == indeksOkna::Glowne || okno != -1) {
       w->show();
       w->raise();
     } else {
@@ -70,8 +70,8 @@ PozycjeOkien ZarzadcaOkien::PozycjeDomyslne(int okno) const {
   PozycjeOkien p = ZbierzPozycjeOkien();
   for (int i = 0; i < PozycjeOkien::LiczbaOkien; ++i)
     if (okno == -1 || okno == i) p.Okna[static_cast<size_t>(i)] = domyslne_.Okna[static_cast<size_t>(i)];
-  p.Okna[0].Top = 200;
-  if (okno == -1 || okno == 4) p.Sekcje = {0, 0, 0, 0};
+  p.Okna[indeksOkna::Glowne].Top = 200;
+  if (okno == -1 || okno == indeksOkna::Sfr) p.Sekcje = {0, 0, 0, 0};
   return p;
 }
 

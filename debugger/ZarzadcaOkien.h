@@ -13,6 +13,13 @@
 
 namespace kelbra {
 
+// The windows' places in a layout, which is also their order in the layout
+// line.
+namespace indeksOkna {
+enum : int { Glowne, Tabela, Kelbra, Rejestry, Sfr, Pamiec };
+}  // namespace indeksOkna
+static_assert(indeksOkna::Pamiec + 1 == PozycjeOkien::LiczbaOkien);
+
 class ZarzadcaOkien {
  public:
   // The SFR window's section heights (0 = collapsed) and their design
@@ -23,13 +30,12 @@ class ZarzadcaOkien {
     std::array<int32_t, 4> Domyslne{};
   };
 
-  // Windows by index: main, table, board, registers, SFR, memory; any
-  // auxiliary one may be missing.
+  // Windows by their indeksOkna:: index; any auxiliary one may be missing.
   void UstawOkna(const std::array<QWidget*, PozycjeOkien::LiczbaOkien>& okna, SekcjeSfr sekcje);
 
   PozycjeOkien ZbierzPozycjeOkien() const;
   // Applies the layout to every window (okno -1) or to one auxiliary window
-  // (1..5), which is then shown whatever its flag says. The main window's
+  // (indeksOkna::Tabela .. indeksOkna::Pamiec), which is then shown whatever its flag says. The main window's
   // own flag is never used.
   void UstawOkna(PozycjeOkien pozycje, int okno);
   // The defaults, with the main window at top 200, for all windows or one.

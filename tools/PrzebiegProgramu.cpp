@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Kodowanie.h"
+#include "TablicaRozkazow.h"
 
 namespace kelbra::wsad {
 
@@ -21,9 +22,6 @@ void Zastosuj(PlytkaKelbra& plytka, const ZdarzeniePlytki& z) {
   }
 }
 
-// A5h takes no cycles; CODE made of nothing else would never use the budget.
-constexpr uint32_t LimitZerowych = 0x10000;
-
 }  // namespace
 
 WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu& u, const Slad& slad) {
@@ -36,8 +34,10 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
 
   WynikPrzebiegu w;
   size_t nastepne = 0;
-  uint32_t zerowe = 0;
-  while (w.Cykle < u.Cykle && j.PC != stop && zerowe <= LimitZerowych) {
+  // The limit is charged as a tick charges its budget, so that CODE made of
+  // the zero-cycle A5h still ends the run; it equals w.Cykle until an A5h runs.
+  uint64_t zuzyte = 0;
+  while (zuzyte < u.Cykle && j.PC != stop) {
     while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= w.Cykle) Zastosuj(plytka, zdarzenia[nastepne++]);
     if (w.Cykle >= nastepnaKopia) {
       plytka.KopiujKlawisze();
@@ -49,7 +49,7 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
       --doSladu;
       const int32_t n = j.KrokJadra();
       w.Cykle += static_cast<uint64_t>(n);
-      zerowe = n == 0 ? zerowe + 1 : 0;
+      zuzyte += static_cast<uint64_t>(KosztKroku(n));
       continue;
     }
     // Up to the next thing to do, with nothing but the stop checks between
@@ -60,8 +60,8 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
     do {
       const int32_t n = j.KrokJadra();
       w.Cykle += static_cast<uint64_t>(n);
-      zerowe = n == 0 ? zerowe + 1 : 0;
-    } while (w.Cykle < granica && j.PC != stop && j.PC != poczatekSladu && zerowe <= LimitZerowych);
+      zuzyte += static_cast<uint64_t>(KosztKroku(n));
+    } while (w.Cykle < granica && zuzyte < u.Cykle && j.PC != stop && j.PC != poczatekSladu);
   }
   w.Zastosowane = nastepne;
   return w;

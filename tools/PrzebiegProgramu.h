@@ -22,7 +22,7 @@ namespace kelbra::wsad {
 inline constexpr uint64_t OkresKopiiKlawiszy = 6000;
 
 struct UstawieniaPrzebiegu {
-  uint64_t Cykle = 0;              // run until at least this many have executed
+  uint64_t Cykle = 0;              // run until at least this many have executed, an A5h counting one
   std::optional<uint16_t> DoPC;    // or stop before the instruction at this address
   const ListaZdarzen* Zdarzenia = nullptr;
   uint64_t Slad = 0;               // instructions to trace

@@ -321,10 +321,8 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
     tabela = &w.Tabela;
   }
 
-  // Entering the emulation mode, as a successful assembly does: the core and
-  // the LCD start again.
-  j->ResetJadra();
-  plytka->ResetPlytki();
+  // Entering the emulation mode, as a successful assembly does.
+  kelbra::StartEmulacji(*j, *plytka);
   wsad::UstawieniaPrzebiegu u;
   if (o.cykle || o.doPC) u.Cykle = o.cykle.value_or(DomyslnyLimitCykli);
   u.DoPC = o.doPC;

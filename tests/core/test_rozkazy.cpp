@@ -10,6 +10,7 @@
 #include <set>
 
 #include "StanTestowy.h"
+#include "TablicaRozkazow.h"
 
 namespace kelbra::test {
 namespace {
@@ -281,6 +282,24 @@ TEST(TabelaRozkazow, KazdyKodMaPrzypadek) {
   std::set<int> kody;
   for (const auto& p : Przypadki()) kody.insert(p.kod.at(0));
   for (int op = 0; op < 256; ++op) EXPECT_TRUE(kody.count(op)) << "brak przypadku dla " << std::hex << op;
+}
+
+// Step over's rule against the executor: exactly the opcodes it takes for
+// calls push the address after themselves, from the length table, and leave.
+TEST(TabelaRozkazow, WywolaniaKladaAdresPoSobie) {
+  for (int op = 0; op < 256; ++op) {
+    auto jadro = std::make_unique<Jadro>();
+    Jadro& j = *jadro;
+    j.ResetJadra();
+    j.PC = 0x1230;
+    j.Code[0x1230] = static_cast<uint8_t>(op);
+    j.Code[0x1231] = 0x40;
+    j.Code[0x1232] = 0x50;
+    j.WykonajRozkaz();
+    const uint16_t powrot = static_cast<uint16_t>(0x1230 + DlugoscRozkazu[static_cast<size_t>(op)]);
+    const bool polozyl = j.Data[sfr::SP] == 0x09 && j.Data[0x08] == (powrot & 0xFF) && j.Data[0x09] == (powrot >> 8);
+    EXPECT_EQ(JestWywolaniem(static_cast<uint8_t>(op)), polozyl && j.PC != powrot) << std::hex << op;
+  }
 }
 
 }  // namespace

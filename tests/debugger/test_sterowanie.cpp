@@ -17,11 +17,10 @@ struct Otoczenie final : Zegar, ObslugaBiegu {
   int64_t ms = 0;
   std::vector<int> linie;
   bool ciagly = false, krokowy = false;
-  int resety = 0, diody = 0, komunikaty = 0;
+  int diody = 0, komunikaty = 0;
   int64_t Milisekundy() override { return ms; }
   void IdzDoLinii(int linia) override { linie.push_back(linia); }
   void UstawTimeryBiegu(bool c, bool k) override { ciagly = c, krokowy = k; }
-  void ResetPlytki() override { ++resety; }
   void OdswiezDiody() override { ++diody; }
   void KomunikatStepOver() override { ++komunikaty; }
 };
@@ -36,10 +35,11 @@ class Bieg : public ::testing::Test {
   }
   Program p;
   Jadro& j = *p.jadro;
+  PlytkaKelbra plytka;
   Pulapki b;
   Otoczenie okno;
   int64_t& zegar = okno.ms;
-  SterowanieBiegiem s{j, b, p.mapa, okno, okno};
+  SterowanieBiegiem s{j, plytka, b, p.mapa, okno, okno};
 };
 
 // CODE past the program is zero: NOPs of one cycle, so the cycles run equal the budget.
@@ -187,8 +187,9 @@ TEST_F(Bieg, EnteringEmulationResetsTheBoard) {
   s.Run();
   EXPECT_FALSE(okno.ciagly);  // editing mode: the window assembles first
   j.PC = 0x1234, j.LicznikCykli = 5, j.SekundyJadra = 6, j.BudzetCykli = 7, j.CzasOdniesienia = 8;
+  ASSERT_FALSE(plytka.lcd.Flagi.WyswietlaczWlaczony);
   s.UstawTrybEmulacji(true, 1);
-  EXPECT_EQ(okno.resety, 1);
+  EXPECT_TRUE(plytka.lcd.Flagi.WyswietlaczWlaczony);  // the LCD ran its start sequence
   EXPECT_EQ((std::array<int64_t, 5>{j.PC, j.LicznikCykli, j.SekundyJadra, j.BudzetCykli, j.CzasOdniesienia}),
             (std::array<int64_t, 5>{}));
 }

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -135,6 +140,92 @@ TEST_F(OknoEdycji, KompilacjaPrzelaczaPoleceniaIPisanieWracaDoEdycji) {
   klawisz(Qt::Key_F10);
   EXPECT_FALSE(okno.sterowanie().TrybEmulacji());
   EXPECT_FALSE(akcja("Stop1")->isEnabled());
+}
+
+// Each item as "caption|keys", a separator as "-", a submenu as its caption.
+QStringList Pozycje(const QMenu* menu) {
+  QStringList p;
+  for (const QAction* a : menu->actions()) {
+    if (a->isSeparator()) p << "-";
+    else if (a->menu()) p << a->text();
+    else p << a->text() + "|" + QKeySequence::listToString(a->shortcuts(), QKeySequence::PortableText);
+  }
+  return p;
+}
+
+TEST_F(OknoEdycji, MenuPaskiILegendaWKolejnosci) {
+  const std::pair<const char*, QStringList> menu[] = {
+      {"Plik1", {"Nowy|", "-", "Otwórz|F3", "Zapisz|F2", "Zapisz jako|Ctrl+F2", "-", "Koniec|"}},
+      {"Debug1",
+       {"Kompilacja|F9", "Run|Ctrl+F9", "Stop|F10", "-", "Break Point - Pułapka|F5", "Praca Krokowa|F6",
+        "Step Into|F7", "Step Over|F8", "-", "Zatrzymaj jądro|F11", "Reset Kelbry|F12"}},
+      {"Oknapomocnicze1",
+       {"Analiza kodu asemblera|", "Kelbra|", "Rejestry|", "SFR|", "Pamięć|", "--- Reset Okien"}},
+      {"ResetOkien1",
+       {"Wszystkie okna|", "-", "Analiza kodu asemblera|", "Kelbra|", "Rejestry|", "Dane SFR|", "Pamięci|"}},
+      {"Informacje1", {"O Programie|", "Wydruk PRN|"}},
+  };
+  for (const auto& [nazwa, pozycje] : menu) EXPECT_EQ(Pozycje(okno.findChild<QMenu*>(nazwa)), pozycje) << nazwa;
+  QStringList tytuly;
+  for (const QAction* a : okno.menuBar()->actions())
+    if (a->isVisible()) tytuly << a->text();
+  EXPECT_EQ(tytuly, QStringList({"Plik", "Debug", "Okna", "Informacje"}));
+
+  // Buttons left to right, each with its hint and a picture.
+  QList<QToolButton*> przyciski = widget("PanelGorny")->findChildren<QToolButton*>();
+  std::ranges::sort(przyciski, {}, [](const QToolButton* b) { return b->x(); });
+  QStringList kolejnosc;
+  for (const QToolButton* b : przyciski) {
+    kolejnosc << b->objectName().mid(QStringLiteral("SpeedButton").size());
+    EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
+    EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+  }
+  EXPECT_EQ(kolejnosc, QString("1 2 3 4 6 5 12 7 8 9 10 11").split(' '));
+  EXPECT_EQ(widget("SpeedButton6")->toolTip(), "Koniec emulacji kelbry    -  F10");
+  EXPECT_EQ(okno.findChild<QLabel*>("Label1")->text(), "F3 F2 F9 F10 Ctrl+F9 F5 F6 F7 F8 F11 F12");
+}
+
+// Enabled items and buttons in an empty editor, with text, and in emulation.
+TEST_F(OknoEdycji, PoleceniaWlaczoneWKazdymTrybie) {
+  auto wlaczone = [&] {
+    QStringList w;
+    for (const auto& p : Tokno_edycji_rozkazow::TabelaPolecen()) {
+      if (akcja(p.nazwa)->isEnabled()) w << p.nazwa;
+      if (p.przycisk && widget(qPrintable(QString("SpeedButton%1").arg(p.przycisk)))->isEnabled())
+        w << QString::number(p.przycisk);
+    }
+    return w.join(' ');
+  };
+  EXPECT_EQ(wlaczone(), "Nowy1 1 Otworz2 2 Zapisz1 3 ZapiszJako1 Koniec1 BreakPointPulapka1 12 OProgramie1 "
+                        "Ograniczenia1");
+  edytor()->setPlainText(Program);
+  EXPECT_EQ(wlaczone(), "Nowy1 1 Otworz2 2 Zapisz1 3 ZapiszJako1 Koniec1 Kompilacja1 4 Run1 5 BreakPointPulapka1 12 "
+                        "OProgramie1 Ograniczenia1");
+  klawisz(Qt::Key_F9);
+  EXPECT_EQ(wlaczone(), "Zapisz1 3 ZapiszJako1 Koniec1 Run1 5 Stop1 6 BreakPointPulapka1 12 PracaKrokowa1 7 "
+                        "StepInto1 8 StepOver1 9 ZatrzymajJadro1 10 ResetKelbry1 11 OProgramie1 Ograniczenia1");
+}
+
+// The file buttons run their commands as the menu items do.
+TEST_F(OknoEdycji, PrzyciskiPlikuWykonujaPolecenia) {
+  QStringList zdarzenia;
+  okno.Zapytaj = [&](const QString& tytul, const QString&, QMessageBox::StandardButtons) {
+    zdarzenia << tytul;
+    return QMessageBox::No;
+  };
+  okno.DialogOtwarcia = [&](const QString&, const QString&) {
+    zdarzenia << "otwarcie";
+    return QString();
+  };
+  okno.DialogZapisu = [&](const QString&, const QString&) {
+    zdarzenia << "zapis";
+    return QString();
+  };
+  edytor()->setPlainText("nop");
+  for (const char* n : {"SpeedButton2", "SpeedButton3", "SpeedButton1"})
+    QTest::mouseClick(widget(n), Qt::LeftButton);
+  EXPECT_EQ(zdarzenia, QStringList({"Otworz...", "otwarcie", "zapis", "Nowy..."}));
+  EXPECT_EQ(edytor()->LiczbaLinii(), 0);
 }
 
 TEST_F(OknoEdycji, PulapkaZatrzymujeBiegINastepnyRunIdzieDalej) {
