@@ -127,8 +127,7 @@ void Asembler::Podziel(std::string_view tekst, std::string_view linia, int indek
 void Asembler::ZapamietajPominiete(std::string_view tekst, size_t r, int indeks) {
   const WierszRozkazu& w = wynik_.Tabela[r];
   const KodSlowa m = KodMnemonika(w[KolMnemonik]);
-  if (!m.znane || !JestDyrektywa(m.slowo) || m.slowo == Slowo::Ds || m.slowo == Slowo::Dw ||
-      m.slowo == Slowo::Dbit)
+  if (!m.znane || !JestDyrektywa(m.slowo) || m.slowo == Slowo::Ds || m.slowo == Slowo::Dw || m.slowo == Slowo::Dbit)
     return;
   const bool db = m.slowo == Slowo::Db, end = m.slowo == Slowo::End;
   auto stracony = [&](Rola rola) {

@@ -18,9 +18,9 @@ std::string PoOdstepie(int linia, const std::string& tekst) {
 
 TEST(PominietyTekst, StrataZgloszonaBledemNieDajeOstrzezenia) {
   // Each line loses text, and an error of its own says so.
-  for (const char* linia : {"mov a ,#5", "mov a, #5 6", "mov a, #5, 6", "NAZWA code 100h", "cjne a,#1,x,y",
-                            "x equ 5 6", "org 100h 5", "x equ 5;k", "ds 5, 6", "nop 1", "lab: 1, 2", "a: b: nop",
-                            "ret x", "jmp @a+dptr, 1"}) {
+  for (const char* linia :
+       {"mov a ,#5", "mov a, #5 6", "mov a, #5, 6", "NAZWA code 100h", "cjne a,#1,x,y", "x equ 5 6", "org 100h 5",
+        "x equ 5;k", "ds 5, 6", "nop 1", "lab: 1, 2", "a: b: nop", "ret x", "jmp @a+dptr, 1"}) {
     Stanowisko s;
     const WynikAsemblacji& w = s.Asembluj({linia});
     EXPECT_TRUE(w.FlagaBledu) << linia;
@@ -29,9 +29,9 @@ TEST(PominietyTekst, StrataZgloszonaBledemNieDajeOstrzezenia) {
 }
 
 TEST(PominietyTekst, OdstepyIKomentarzNieSaStrata) {
-  for (const char* linia : {"db 1,2,3   ", "db 1,2,3\t \t", "\tdb\t1,2,3\t; 4, 5", "db ;1, 2", "db", "x equ 5 ; 6",
-                            "org 10h  ", "end", "end ; start", "start:   ", "mov a, #5", "djnz r7, $ ; 1, 2",
-                            "napis db 'a b',' '", "db 'a' ;, 'b'"}) {
+  for (const char* linia :
+       {"db 1,2,3   ", "db 1,2,3\t \t", "\tdb\t1,2,3\t; 4, 5", "db ;1, 2", "db", "x equ 5 ; 6", "org 10h  ", "end",
+        "end ; start", "start:   ", "mov a, #5", "djnz r7, $ ; 1, 2", "napis db 'a b',' '", "db 'a' ;, 'b'"}) {
     Stanowisko s;
     const WynikAsemblacji& w = s.Asembluj({linia});
     EXPECT_EQ(w.Ostrzezenia, Lista{}) << linia;
@@ -57,10 +57,9 @@ TEST(PominietyTekst, NajpierwPominietyTekst) {
   Stanowisko s;
   const WynikAsemblacji& w = s.Asembluj({"mov a, #300", "d data 300", "db 1, 2", "e equ 1, 2"});
   EXPECT_FALSE(w.FlagaBledu);
-  EXPECT_EQ(w.Ostrzezenia,
-            (Lista{PoOdstepie(2, "2"), "Warning...3 linia. Pominieto tekst, ktorego equ nie uzywa: 2",
-                   "Warning...0 linia. Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)",
-                   "Warning...1 linia. Przekroczono zakres dla data: 0FFh (255)"}));
+  EXPECT_EQ(w.Ostrzezenia, (Lista{PoOdstepie(2, "2"), "Warning...3 linia. Pominieto tekst, ktorego equ nie uzywa: 2",
+                                  "Warning...0 linia. Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)",
+                                  "Warning...1 linia. Przekroczono zakres dla data: 0FFh (255)"}));
   EXPECT_EQ(Hex(s.Bajty(2)), "01");
 }
 
