@@ -84,6 +84,7 @@ class Asembler {
   // Splitting.
   void Podziel(std::string_view tekst, std::string_view linia, int indeks, bool przepisana);
   bool PrzepiszDeklaracje(std::string_view linia, int indeks);
+  void ZapamietajPominiete(std::string_view tekst, size_t wiersz, int indeks);
 
   // Values.
   std::optional<int32_t> Wyrazenie(std::string_view tekst);
@@ -116,6 +117,7 @@ class Asembler {
   void SprawdzEtykiety();
   void RegulaRozmiaru(size_t wiersz);
   void OstrzezeniaDyrektyw();
+  void OstrzezeniaPominietegoTekstu();
 
   Jadro& j_;
   WynikAsemblacji wynik_;
@@ -123,6 +125,22 @@ class Asembler {
   WierszRozkazu koniec_;
   // Bytes written by the row being encoded.
   uint32_t bajtyWiersza_ = 0;
+  // Where each token of the line being split went, in line order: the
+  // split names from it the text its row leaves out without a reported mark.
+  enum class Rola : uint8_t { Etykieta, Mnemonik, Argument1, Argument2, Argument3, Odrzucony };
+  struct Token {
+    size_t od, dlugosc;
+    Rola rola;
+    bool poOdstepie;  // ended by a blank or tab
+  };
+  std::vector<Token> tokeny_;
+  // One warning text per row that left text out, in row order.
+  struct Pominiecie {
+    size_t wiersz;
+    int linia;
+    std::string tekst;
+  };
+  std::vector<Pominiecie> pominiete_;
   // Scratch text of expressions with groups, reused between evaluations
   // (operand evaluation never re-enters the expression evaluator).
   std::string robocze_;

@@ -26,6 +26,11 @@ inline constexpr const char* ZakresSlowa = "Przekroczono zakres dla argumentu z 
 inline constexpr const char* ZakresDyrektywy = "Przekroczono zakres dla ";
 inline constexpr const char* LimitBajtu = ": 0FFh (255)";
 inline constexpr const char* LimitSlowa = ": 0FFFFh (65535)";
+// Text a row leaves out; the text itself follows each of them.
+inline constexpr const char* PominietoPoOdstepie =
+    "Pominieto tekst po odstepie (w liscie db nie moze byc odstepow, takze po przecinkach): ";
+inline constexpr const char* PominietoTekst = "Pominieto tekst, ktorego ";
+inline constexpr const char* NieUzywa = " nie uzywa: ";
 
 // Directives.
 inline constexpr const char* NieznanaLiczbaMala = "Nieznana liczba";

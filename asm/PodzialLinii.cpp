@@ -42,12 +42,15 @@ void Asembler::Podziel(std::string_view tekst, std::string_view linia, int indek
 
   bool etykieta = false, mnemonik = false, argPoOdstepie = false, db = false;
   int argumenty = 0;
+  tokeny_.clear();
   auto nastepnyArgument = [&](std::string_view token) {
     ++argumenty;
-    if (argumenty <= 3)
-      w[KolArg1 + argumenty - 1].assign(token);
-    else
+    if (argumenty > 3) {
       w[KolBladArgumentu] = Znacznik;
+      return Rola::Odrzucony;
+    }
+    w[KolArg1 + argumenty - 1].assign(token);
+    return static_cast<Rola>(static_cast<int>(Rola::Argument1) + argumenty - 1);
   };
 
   for (;;) {
@@ -74,37 +77,92 @@ void Asembler::Podziel(std::string_view tekst, std::string_view linia, int indek
     // A token never reaches the appended blank, so it lies inside the text.
     const std::string_view token = tekst.substr(poczatek, p - poczatek);
     ++p;
+    const bool poOdstepie = ogranicznik == ' ' || ogranicznik == '\t';
+    Rola rola;
     if (ogranicznik == ':') {
       if (!etykieta) {
         w[KolEtykieta].assign(token);
         etykieta = true;
+        rola = Rola::Etykieta;
       } else {
         w[KolBladEtykiety] = Znacznik;
+        rola = Rola::Odrzucony;
       }
-    } else if (ogranicznik == ' ' || ogranicznik == '\t') {
+    } else if (poOdstepie) {
       if (!mnemonik) {
         w[KolMnemonik].assign(token);
         mnemonik = true;
         db = tekst::RowneBezWielkosci(token, "db");
+        rola = Rola::Mnemonik;
       } else if (argPoOdstepie) {
         w[KolBladMnemonika] = Znacznik;
         if (!przepisana && PrzepiszDeklaracje(linia, indeks)) return;
+        rola = Rola::Odrzucony;
       } else {
-        nastepnyArgument(token);
+        rola = nastepnyArgument(token);
         argPoOdstepie = true;
       }
     } else if (ogranicznik == ',') {
-      nastepnyArgument(token);
-    } else {  // ';': the rest of the line is a comment
-      if (!mnemonik)
-        w[KolMnemonik].assign(token);
-      else
-        nastepnyArgument(token);
-      break;
+      rola = nastepnyArgument(token);
+    } else if (!mnemonik) {  // ';': the rest of the line is a comment
+      w[KolMnemonik].assign(token);
+      rola = Rola::Mnemonik;
+    } else {
+      rola = nastepnyArgument(token);
     }
+    tokeny_.push_back({poczatek, token.size(), rola, poOdstepie});
+    if (ogranicznik == ';') break;
   }
+  ZapamietajPominiete(tekst, r, indeks);
   tab.ZmienRozmiar(r + 1);
   ++BiezacyWiersz;
+}
+
+// Text a row leaves out with no mark that the structure check reports: what
+// a "db" row dropped (its marks are not reported), and the arguments a
+// directive does not read. Instructions refuse every argument they do not
+// take, and ds, dw and dbit refuse the whole row, so theirs is never lost
+// unseen. A run of lost tokens is named as written; separate runs are
+// joined by a blank.
+void Asembler::ZapamietajPominiete(std::string_view tekst, size_t r, int indeks) {
+  const WierszRozkazu& w = wynik_.Tabela[r];
+  const KodSlowa m = KodMnemonika(w[KolMnemonik]);
+  if (!m.znane || !JestDyrektywa(m.slowo) || m.slowo == Slowo::Ds || m.slowo == Slowo::Dw || m.slowo == Slowo::Dbit)
+    return;
+  const bool db = m.slowo == Slowo::Db, end = m.slowo == Slowo::End;
+  auto stracony = [&](Rola rola) {
+    return rola == Rola::Argument2 || rola == Rola::Argument3 || (end && rola == Rola::Argument1) ||
+           (db && rola == Rola::Odrzucony);
+  };
+  std::string stracone;
+  // A db list ended by a blank (mostly one after a comma) gets its own
+  // advice.
+  bool poLiscie = false;
+  const Token* lista = nullptr;
+  size_t od = 0, koniec = 0;
+  bool seria = false;
+  auto zamknijSerie = [&] {
+    if (!seria) return;
+    if (!stracone.empty()) stracone.push_back(' ');
+    stracone.append(tekst.substr(od, koniec - od));
+    seria = false;
+  };
+  for (const Token& t : tokeny_) {
+    if (t.rola == Rola::Argument1) lista = &t;
+    if (!stracony(t.rola)) {
+      zamknijSerie();
+      continue;
+    }
+    if (db && lista && lista->poOdstepie && t.od > lista->od) poLiscie = true;
+    if (!seria) od = t.od;
+    koniec = t.od + t.dlugosc;
+    seria = true;
+  }
+  zamknijSerie();
+  if (stracone.empty()) return;
+  std::string tresc = poLiscie ? std::string(komunikat::PominietoPoOdstepie)
+                               : komunikat::PominietoTekst + w[KolMnemonik] + komunikat::NieUzywa;
+  pominiete_.push_back({r, indeks, tresc.append(stracone)});
 }
 
 // «NAME equ value» and the like: split again as «NAME: equ value». The

@@ -51,6 +51,7 @@ const WynikAsemblacji& Asembler::Analizuj_kod_asemblera(const std::vector<std::s
   w.FlagaBledu = false;
   w.FlagaOstrzezen = false;
   w.NapotkanoEnd = false;
+  pominiete_.clear();
   j_.PC = 0;
   Postep postep(postepFn, linie.size());
   postep.Ustaw(0);
@@ -109,6 +110,7 @@ const WynikAsemblacji& Asembler::Analizuj_kod_asemblera(const std::vector<std::s
   przebieg(1, false);
   w.FlagaOstrzezen = false;
   w.Ostrzezenia.clear();
+  OstrzezeniaPominietegoTekstu();
   // Forward labels read the provisional addresses of the pass before, so
   // only the third pass reports.
   if (!w.FlagaBledu) {
@@ -190,6 +192,18 @@ void Asembler::RegulaRozmiaru(size_t r) {
   if (!tekst) return;
   w.FlagaOstrzezen = true;
   w.Ostrzezenia.push_back(k::Ostrzezenie + wiersz[KolLinia] + k::Linia + tekst);
+}
+
+// Text the split left out of a row, named whether or not the run succeeds.
+// Rows after "end" are not assembled at all, so nothing of theirs is named.
+void Asembler::OstrzezeniaPominietegoTekstu() {
+  WynikAsemblacji& w = wynik_;
+  const size_t ostatni = w.Tabela.Rozmiar() - (w.NapotkanoEnd ? 0 : 1);
+  for (const Pominiecie& p : pominiete_) {
+    if (p.wiersz > ostatni) break;
+    w.FlagaOstrzezen = true;
+    w.Ostrzezenia.push_back(k::Ostrzezenie + std::to_string(p.linia) + k::Linia + p.tekst);
+  }
 }
 
 void Asembler::OstrzezeniaDyrektyw() {

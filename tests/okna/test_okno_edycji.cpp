@@ -119,6 +119,30 @@ TEST_F(OknoEdycji, BledyWLiscieIKlikPokazujeLinie) {
   EXPECT_FALSE(timer("TimerPracaCiaglaJadra")->isActive());
 }
 
+// A list cut short by a blank assembles, with a warning that names the
+// text left out; a click on the warning shows its line.
+TEST_F(OknoEdycji, PominietyTekstWLiscieOstrzezen) {
+  edytor()->setPlainText("db 1, 2, 3\nnop\ndb 'Hello', 0");
+  klawisz(Qt::Key_F9);
+  ASSERT_TRUE(okno.sterowanie().TrybEmulacji());
+  ASSERT_TRUE(widget("PanelWarning")->isVisible());
+  auto* lista = okno.findChild<QListWidget*>("ListBoxWarning");
+  QStringList linie;
+  for (int k = 0; k < lista->count(); ++k) linie << lista->item(k)->text();
+  const QString rada = "Pominieto tekst po odstepie (w liscie db nie moze byc odstepow, takze po przecinkach): ";
+  EXPECT_EQ(linie, QStringList({"Warning...0 linia. " + rada + "2, 3", "Warning...2 linia. " + rada + "0"}));
+  QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(1)).center());
+  EXPECT_EQ(zaznaczenie(), "db 'Hello', 0");
+  EXPECT_EQ(tabela.Model().rowCount(), 3);
+
+  // Mended, the list assembles without a warning.
+  edytor()->setPlainText("db 1,2,3\nnop\ndb 'Hello',0");
+  klawisz(Qt::Key_F9);
+  ASSERT_TRUE(okno.sterowanie().TrybEmulacji());
+  EXPECT_FALSE(widget("PanelWarning")->isVisible());
+  EXPECT_EQ(lista->count(), 0);
+}
+
 TEST_F(OknoEdycji, KompilacjaPrzelaczaPoleceniaIPisanieWracaDoEdycji) {
   edytor()->setPlainText(Program);
   klawisz(Qt::Key_F9);

@@ -92,6 +92,21 @@ TEST(KelbraBatch, BledyPotemOstrzezeniaWUtf8) {
             "Warning...1 linia. Przekroczono zakres dla argumentu z zakresu 0 - FFh (255)\n");
 }
 
+// A list cut short by a blank prints its warning and still assembles the
+// bytes it read.
+TEST(KelbraBatch, PominietyTekstJakoOstrzezenie) {
+  PlikTymczasowy p("lista.asm", "db 1, 2, 3\r\ndb 'Hello', 0\r\n");
+  const Wynik w = Uruchom("--hex " + p.Sciezka());
+  EXPECT_EQ(w.kod, 0) << w.wyjscie;
+  EXPECT_EQ(w.wyjscie,
+            "Warning...0 linia. Pominieto tekst po odstepie (w liscie db nie moze byc odstepow, takze po "
+            "przecinkach): 2, 3\n"
+            "Warning...1 linia. Pominieto tekst po odstepie (w liscie db nie moze byc odstepow, takze po "
+            "przecinkach): 0\n"
+            ":0600000001" "48656C6C6F" "05\n"
+            ":00000001FF\n");
+}
+
 TEST(KelbraBatch, PlikUtf8PiszeBajtyStronyKodowej) {
   PlikTymczasowy p("utf8.asm", "db 'ż€'\n");
   const Wynik w = Uruchom("--hex " + p.Sciezka());

@@ -52,12 +52,12 @@ duzy8:  code 300          ; warning: "Przekroczono zakres dla argumentu z zakres
 	x11	equ	9
         db x11             ; = 09
 napis db 'a b',0           ; = 61 20 62 00
-y6      equ 5, 6
+y6      equ 5, 6           ; warning: "Pominieto tekst, ktorego equ nie uzywa: 6"
         db y6              ; = 05
 pusta: ; a label alone
         db 1,2;x           ; = 01 02
-        db 1 ,2            ; = 01
-        db 1, 2            ; = 01
+        db 1 ,2            ; = 01 ; warning: "Pominieto tekst po odstepie (w liscie db nie moze byc odstepow, takze po przecinkach): ,2"
+        db 1, 2            ; = 01 ; warning: "Pominieto tekst po odstepie (w liscie db nie moze byc odstepow, takze po przecinkach): 2"
         db ' '             ; = 20
         db ','             ; error: "Nie rozpoznano liczby '''"
         db ',',1           ; error: "Nie rozpoznano liczby '''"
