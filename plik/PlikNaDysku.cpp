@@ -93,6 +93,8 @@ BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
   // directly would have given.
   mode_t tryb;
   if (::stat(cel.c_str(), &st) == 0) {
+    // A file its owner made read-only is not replaced behind their back.
+    if (::access(cel.c_str(), W_OK) != 0) return Blad(BladPliku::Rodzaj::Zapis);
     tryb = st.st_mode & 07777;
   } else {
     const mode_t maska = ::umask(0);

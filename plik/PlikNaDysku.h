@@ -31,8 +31,8 @@ OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej = std::num
 
 // Written beside the file under a temporary name, flushed to the disk and
 // renamed over it, so a failed write leaves the old file as it was. An
-// existing file keeps its permissions; a link is followed to the file it
-// names.
+// existing file keeps its permissions, and one that may not be written is
+// refused; a link is followed to the file it names.
 BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty);
 
 }  // namespace kelbra

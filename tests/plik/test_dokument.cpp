@@ -118,6 +118,12 @@ TEST_F(PlikiNaDysku, NieudanyZapisNieRuszaStaregoPliku) {
     EXPECT_EQ(TrescPliku(Sciezka("p.asm")), "stary");
   }
   fs::permissions(katalog, fs::perms::owner_all);
+  // Nor is a read-only file replaced, though its folder could take it.
+  fs::permissions(Sciezka("p.asm"), fs::perms::owner_read);
+  if (::geteuid() != 0) {
+    EXPECT_EQ(ZapiszPlik(Sciezka("p.asm"), "nowy").kod, EACCES);
+    EXPECT_EQ(TrescPliku(Sciezka("p.asm")), "stary");
+  }
   EXPECT_EQ(LiczbaPlikow(), 1u);
 }
 
