@@ -14,8 +14,8 @@ namespace kelbra {
 struct BladPliku {
   enum class Rodzaj { Brak, Folder, Otwarcie, ZaDuzy, Odczyt, Zapis };
   Rodzaj rodzaj = Rodzaj::Brak;
-  int kod = 0;            // errno of the call that failed
-  uint64_t rozmiar = 0;   // of a file that is too big
+  int kod = 0;           // errno of the call that failed
+  uint64_t rozmiar = 0;  // of a file that is too big
 
   explicit operator bool() const { return rodzaj != Rodzaj::Brak; }
 };

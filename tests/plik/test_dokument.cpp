@@ -44,7 +44,7 @@ class PlikiNaDysku : public ::testing::Test {
 
 TEST(RegulyPliku, RozszerzenieAsm) {
   const std::pair<std::string, std::string> przypadki[] = {
-      {"prog", "prog.asm"},         {"prog.asm", "prog.asm"},           {"test.ASM", "test.ASM.asm"},
+      {"prog", "prog.asm"},           {"prog.asm", "prog.asm"},         {"test.ASM", "test.ASM.asm"},
       {"x.asm.bak", "x.asm.bak.asm"}, {"kat.asm/prog", "kat.asm/prog.asm"}, {"prog.as", "prog.as.asm"},
       {"żółw", "żółw.asm"},
   };
