@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Jadro.h"
+#include "Kodowanie.h"
 #include "Slownik.h"
 #include "TabelaAsemblacji.h"
 
@@ -34,8 +35,8 @@ enum class KlasaArg : uint8_t {
 // What one run leaves behind (besides the CODE bytes it wrote into Jadro).
 struct WynikAsemblacji {
   TabelaAsemblacji Tabela;
-  std::vector<std::string> Bledy;        // the error list, in the order found
-  std::vector<std::string> Ostrzezenia;  // the warning list
+  std::vector<TekstCp1250> Bledy;        // the error list, in the order found
+  std::vector<TekstCp1250> Ostrzezenia;  // the warning list
   bool FlagaBledu = false;
   bool FlagaOstrzezen = false;
   // PC after the last pass that ran, for the listing.
@@ -59,7 +60,7 @@ class Asembler {
   // One whole run over the editor's lines (8-bit text, one string a line).
   // Leaves PC at the final location counter; entering the emulation mode
   // afterwards is the caller's step.
-  const WynikAsemblacji& Analizuj_kod_asemblera(const std::vector<std::string>& linie,
+  const WynikAsemblacji& Analizuj_kod_asemblera(const std::vector<TekstCp1250>& linie,
                                                 const PostepAsemblacji& postep = {});
   const WynikAsemblacji& Wynik() const { return wynik_; }
 
@@ -77,7 +78,7 @@ class Asembler {
                    std::string_view arg3);
 
   int32_t KlasaZakresu = 0;
-  std::string KomunikatBledu;
+  TekstCp1250 KomunikatBledu;
   int32_t BiezacyWiersz = 1;
 
  private:

@@ -32,7 +32,7 @@ const std::unordered_map<char32_t, unsigned char>& Odwrotna() {
 
 }  // namespace
 
-std::optional<std::u32string> ZUtf8(std::string_view s) {
+std::optional<std::u32string> DekodujUtf8(std::string_view s) {
   std::u32string w;
   w.reserve(s.size());
   size_t i = 0;
@@ -74,7 +74,7 @@ std::optional<std::u32string> ZUtf8(std::string_view s) {
 char32_t ZnakCp1250(unsigned char bajt) { return bajt < 0x80 ? bajt : Gorna[bajt - 0x80u]; }
 
 std::u32string DekodujTekst(std::string_view bajty) {
-  if (auto u = ZUtf8(bajty)) {
+  if (auto u = DekodujUtf8(bajty)) {
     if (!u->empty() && (*u)[0] == 0xFEFF) u->erase(0, 1);
     return *u;
   }
@@ -86,8 +86,8 @@ std::u32string DekodujTekst(std::string_view bajty) {
 
 bool ZnakWCp1250(char32_t z) { return z < 0x80 || Odwrotna().count(z) != 0; }
 
-std::string DoCp1250(std::u32string_view tekst) {
-  std::string w;
+TekstCp1250 DoCp1250(std::u32string_view tekst) {
+  TekstCp1250 w;
   w.reserve(tekst.size());
   const auto& mapa = Odwrotna();
   for (char32_t z : tekst) {
@@ -101,8 +101,8 @@ std::string DoCp1250(std::u32string_view tekst) {
   return w;
 }
 
-std::string DoUtf8(std::u32string_view tekst) {
-  std::string w;
+TekstUtf8 DoUtf8(std::u32string_view tekst) {
+  TekstUtf8 w;
   w.reserve(tekst.size());
   for (char32_t z : tekst) {
     if (z < 0x80) {
@@ -124,21 +124,21 @@ std::string DoUtf8(std::u32string_view tekst) {
   return w;
 }
 
-std::string Cp1250DoUtf8(std::string_view bajty) {
+TekstUtf8 Cp1250DoUtf8(std::string_view tekst) {
   std::u32string u;
-  u.reserve(bajty.size());
-  for (char c : bajty) u.push_back(ZnakCp1250(static_cast<unsigned char>(c)));
+  u.reserve(tekst.size());
+  for (char c : tekst) u.push_back(ZnakCp1250(static_cast<unsigned char>(c)));
   return DoUtf8(u);
 }
 
-std::vector<std::string> LinieTekstu(std::string_view bajty) {
+std::vector<TekstCp1250> LinieTekstu(std::string_view bajty) {
   bool ascii = true;
   for (char c : bajty) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
   // ASCII bytes are their own code page text and need no copy.
-  std::string przekodowany;
+  TekstCp1250 przekodowany;
   if (!ascii) przekodowany = DoCp1250(DekodujTekst(bajty));
   const std::string_view tekst = ascii ? bajty : std::string_view(przekodowany);
-  std::vector<std::string> linie;
+  std::vector<TekstCp1250> linie;
   for (std::string_view l : LinieBajtow(tekst)) linie.emplace_back(l);
   return linie;
 }

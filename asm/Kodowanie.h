@@ -10,29 +10,37 @@
 
 namespace kelbra {
 
+// The three kinds of byte strings at the seams, named so a signature says
+// which it carries. The assembler's lines and messages are text of the
+// board's code page, one byte a character; what is printed or handed to Qt
+// is UTF-8; a file's bytes are either, or neither, until decoded.
+using TekstCp1250 = std::string;
+using TekstUtf8 = std::string;
+using BajtyPliku = std::string;
+
 // File bytes to Unicode: UTF-8 when the bytes are valid UTF-8 (a leading
 // byte-order mark dropped), otherwise Windows-1250.
 std::u32string DekodujTekst(std::string_view bajty);
 
 // Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF),
 // or nothing when the bytes are not such text.
-std::optional<std::u32string> ZUtf8(std::string_view bajty);
+std::optional<std::u32string> DekodujUtf8(std::string_view bajty);
 
 // True when the character has a byte in Windows-1250.
 bool ZnakWCp1250(char32_t z);
 
 // Unicode to Windows-1250; a character outside the code page becomes "?".
-std::string DoCp1250(std::u32string_view tekst);
+TekstCp1250 DoCp1250(std::u32string_view tekst);
 
 // Windows-1250 bytes to UTF-8, for printing.
-std::string Cp1250DoUtf8(std::string_view bajty);
+TekstUtf8 Cp1250DoUtf8(std::string_view tekst);
 
 // Unicode to UTF-8.
-std::string DoUtf8(std::u32string_view tekst);
+TekstUtf8 DoUtf8(std::u32string_view tekst);
 
 // The lines of a file's bytes as Windows-1250 text. Lines end at CR LF, LF
 // or CR; a final line break starts no further line.
-std::vector<std::string> LinieTekstu(std::string_view bajty);
+std::vector<TekstCp1250> LinieTekstu(std::string_view bajty);
 
 // The lines of bytes as they stand, split the same way.
 std::vector<std::string_view> LinieBajtow(std::string_view bajty);

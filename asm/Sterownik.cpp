@@ -41,7 +41,7 @@ class Postep {
 
 }  // namespace
 
-const WynikAsemblacji& Asembler::Analizuj_kod_asemblera(const std::vector<std::string>& linie,
+const WynikAsemblacji& Asembler::Analizuj_kod_asemblera(const std::vector<TekstCp1250>& linie,
                                                         const PostepAsemblacji& postepFn) {
   WynikAsemblacji& w = wynik_;
   TabelaAsemblacji& tab = w.Tabela;

@@ -31,11 +31,11 @@ int KrotkaDlugosc(std::string_view m) {
 
 }  // namespace
 
-std::vector<std::string> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
+std::vector<TekstCp1250> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
                                         const std::array<uint8_t, 65536>& code,
-                                        const std::vector<std::string>& linie, uint16_t koncowyLicznik,
+                                        const std::vector<TekstCp1250>& linie, uint16_t koncowyLicznik,
                                         std::span<const uint32_t> bajtyWiersza) {
-  std::vector<std::string> wynik;
+  std::vector<TekstCp1250> wynik;
   size_t j = 1;
   for (size_t i = 0; i < linie.size() && j < wiersze.size(); ++i) {
     const WierszRozkazu& w = wiersze[j];
@@ -88,10 +88,10 @@ std::vector<std::string> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
   return wynik;
 }
 
-std::string RozwinTabulatoryPRN(std::string_view linia) {
+TekstCp1250 RozwinTabulatoryPRN(std::string_view linia) {
   if (linia.size() <= KolumnaZrodlaPRN || linia.find('\t', KolumnaZrodlaPRN) == std::string_view::npos)
-    return std::string(linia);
-  std::string s(linia.substr(0, KolumnaZrodlaPRN));
+    return TekstCp1250(linia);
+  TekstCp1250 s(linia.substr(0, KolumnaZrodlaPRN));
   size_t kolumna = 0;
   for (char c : linia.substr(KolumnaZrodlaPRN)) {
     if (c == '\t') {
@@ -106,8 +106,8 @@ std::string RozwinTabulatoryPRN(std::string_view linia) {
   return s;
 }
 
-std::vector<std::string> BudujWydrukPRN(const WynikAsemblacji& wynik, const std::array<uint8_t, 65536>& code,
-                                        const std::vector<std::string>& linie) {
+std::vector<TekstCp1250> BudujWydrukPRN(const WynikAsemblacji& wynik, const std::array<uint8_t, 65536>& code,
+                                        const std::vector<TekstCp1250>& linie) {
   const auto& wiersze = wynik.Tabela.Wiersze();
   return BudujWydrukPRN(std::span<const WierszRozkazu>(wiersze.data(), wynik.WierszePrzebiegu), code, linie,
                         wynik.KoncowyLicznik, wynik.BajtyWiersza);

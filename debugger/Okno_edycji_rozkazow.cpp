@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -29,7 +28,6 @@
 #include "Kodowanie.h"
 #include "Margines.h"
 #include "Ograniczenia.h"
-#include "PlikZrodlowy.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
 #include "TekstQt.h"
@@ -38,8 +36,6 @@
 namespace kelbra {
 
 namespace {
-
-QString ZCp1250(const std::string& bajty) { return QString::fromStdString(Cp1250DoUtf8(bajty)); }
 
 constexpr int RozmiarPrzycisku = 24;
 
@@ -467,8 +463,7 @@ void Tokno_edycji_rozkazow::Nowy1Click() {
   if (odpowiedz == QMessageBox::Cancel || (odpowiedz == QMessageBox::Yes && !Zapisz())) return;
   edytor_->clear();
   nazwaPliku_.clear();
-  kodowanie_ = KodowaniePliku::Cp1250;
-  bom_ = false;
+  dokument_.Nowy();
   UstawTryb(false);
   ResetujOkna(-1);
   bledyDoPokazania_ = false;
@@ -487,31 +482,13 @@ void Tokno_edycji_rozkazow::Otworz2Click() {
 }
 
 bool Tokno_edycji_rozkazow::OtworzPlik(const QString& sciezka) {
-  QFile plik(sciezka);
-  if (QFileInfo(sciezka).isDir()) {
-    PokazBlad(QString("Nie można otworzyć pliku %1: to jest folder.").arg(QDir::toNativeSeparators(sciezka)));
+  const DokumentZrodlowy::Otwarcie otwarcie = dokument_.Otworz(SciezkaPliku(sciezka));
+  if (otwarcie.blad) {
+    PokazBladPliku(otwarcie.blad, sciezka);
     return false;
   }
-  if (!plik.open(QIODevice::ReadOnly)) {
-    PokazBlad(QString("Nie można otworzyć pliku %1:\n%2").arg(QDir::toNativeSeparators(sciezka), plik.errorString()));
-    return false;
-  }
-  if (plik.size() > NajwiekszyPlik) {
-    PokazBlad(QString("Plik %1 jest za duży (%2 MB). Edytor otwiera pliki do %3 MB.")
-                  .arg(QDir::toNativeSeparators(sciezka))
-                  .arg(plik.size() / (1024 * 1024))
-                  .arg(NajwiekszyPlik / (1024 * 1024)));
-    return false;
-  }
-  const QByteArray bajty = plik.readAll();
-  if (plik.error() != QFileDevice::NoError) {
-    PokazBlad(QString("Nie można odczytać pliku %1:\n%2").arg(QDir::toNativeSeparators(sciezka), plik.errorString()));
-    return false;
-  }
-  const PlikZrodlowy zrodlo = CzytajPlikZrodlowy(std::string_view(bajty.constData(), static_cast<size_t>(bajty.size())));
+  const PlikZrodlowy& zrodlo = otwarcie.plik;
   nazwaPliku_ = sciezka;
-  kodowanie_ = zrodlo.Kodowanie;
-  bom_ = zrodlo.Bom;
   katalog_ = QFileInfo(sciezka).absolutePath();
   UstawTytul(QFileInfo(sciezka).fileName());
   UstawTryb(false);
@@ -519,12 +496,17 @@ bool Tokno_edycji_rozkazow::OtworzPlik(const QString& sciezka) {
   QString tekst;
   for (size_t i = 0; i < zrodlo.Linie.size(); ++i) {
     if (i) tekst += QLatin1Char('\n');
-    tekst += QString::fromUcs4(zrodlo.Linie[i].data(), static_cast<qsizetype>(zrodlo.Linie[i].size()));
+    tekst += Ucs4DoQt(zrodlo.Linie[i]);
   }
   edytor_->setPlainText(tekst);
   bledyDoPokazania_ = false;
   OdswiezPolecenia();
   return true;
+}
+
+void Tokno_edycji_rozkazow::PokazBladPliku(const BladPliku& blad, const QString& sciezka) {
+  const std::string nazwa = QDir::toNativeSeparators(sciezka).toStdString();
+  PokazBlad(Utf8DoQt(KomunikatBleduPliku(blad, nazwa, qt_error_string(blad.kod).toStdString())));
 }
 
 void Tokno_edycji_rozkazow::Zapisz1Click() { Zapisz(); }
@@ -533,15 +515,12 @@ void Tokno_edycji_rozkazow::ZapiszJako1Click() { ZapiszJako(); }
 bool Tokno_edycji_rozkazow::Zapisz() { return nazwaPliku_.isEmpty() ? ZapiszJako() : ZapiszDo(nazwaPliku_); }
 
 bool Tokno_edycji_rozkazow::ZapiszJako() {
-  QString sciezka = DialogZapisu(KatalogDialogow(), "Plik *.asm (*.asm)");
-  if (sciezka.isEmpty()) return false;
-  // The extension test is exact: "test.ASM" becomes "test.ASM.asm".
-  if (!sciezka.endsWith(".asm", Qt::CaseSensitive)) sciezka += ".asm";
-  // The dialog cannot know the completed name, so the question about
-  // overwriting is asked here, about the file that will be written.
-  if (QFileInfo::exists(sciezka) &&
-      Zapytaj("Zapisz jako...", QString("Plik %1 już istnieje.\nCzy chcesz go zastąpić?")
-                                    .arg(QDir::toNativeSeparators(sciezka)),
+  const QString wybrana = DialogZapisu(KatalogDialogow(), "Plik *.asm (*.asm)");
+  if (wybrana.isEmpty()) return false;
+  const ZapisJako decyzja = DecyzjaZapisuJako(SciezkaPliku(wybrana));
+  const QString sciezka = QFile::decodeName(QByteArray::fromStdString(decyzja.sciezka));
+  if (decyzja.pytajOZastapienie &&
+      Zapytaj("Zapisz jako...", Utf8DoQt(PytanieOZastapienie(QDir::toNativeSeparators(sciezka).toStdString())),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return false;
   if (!ZapiszDo(sciezka)) return false;
@@ -556,29 +535,22 @@ bool Tokno_edycji_rozkazow::ZapiszDo(const QString& sciezka) {
   linie.reserve(static_cast<size_t>(edytor_->LiczbaLinii()));
   if (edytor_->LiczbaLinii() > 0)
     for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) linie.push_back(DoUcs4(b.text()));
-  if (!DaSieZapisac(linie, kodowanie_)) {
-    if (Zapytaj("Zapisz...",
-                "Tekst zawiera znaki, których nie da się zapisać w kodowaniu Windows-1250.\n"
-                "Czy zapisać plik w kodowaniu UTF-8?",
-                QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
+  if (dokument_.PotrzebaUtf8(linie)) {
+    if (Zapytaj("Zapisz...", Utf8DoQt(PytanieOUtf8), QMessageBox::Yes | QMessageBox::Cancel) !=
+        QMessageBox::Yes)
       return false;
-    kodowanie_ = KodowaniePliku::Utf8;
+    dokument_.PrzejdzNaUtf8();
   }
-  const std::string bajty =
-      ZapiszPlikZrodlowy(linie, kodowanie_, bom_, LiniaPozycjiOkien(zarzadca_.ZbierzPozycjeOkien()));
-  // Written beside the old file and renamed over it: a failed write leaves
-  // the old file as it was.
-  QSaveFile plik(sciezka);
-  if (!plik.open(QIODevice::WriteOnly) ||
-      plik.write(bajty.data(), static_cast<qint64>(bajty.size())) != static_cast<qint64>(bajty.size()) ||
-      !plik.commit()) {
-    PokazBlad(QString("Nie można zapisać pliku %1:\n%2").arg(QDir::toNativeSeparators(sciezka), plik.errorString()));
+  const BladPliku blad =
+      dokument_.Zapisz(SciezkaPliku(sciezka), linie, LiniaPozycjiOkien(zarzadca_.ZbierzPozycjeOkien()));
+  if (blad) {
+    PokazBladPliku(blad, sciezka);
     return false;
   }
   return true;
 }
 
-void Tokno_edycji_rozkazow::WczytajPozycjeOkien(int okno, const std::optional<std::string>& linia) {
+void Tokno_edycji_rozkazow::WczytajPozycjeOkien(int okno, const std::optional<BajtyPliku>& linia) {
   PozycjeOkien p;
   if (!linia || !CzytajLiniePozycjiOkien(*linia, zarzadca_.Domyslne(), p)) p = zarzadca_.PozycjeDomyslne(okno);
   zarzadca_.UstawOkna(p, okno);
@@ -604,7 +576,7 @@ void Tokno_edycji_rozkazow::OdswiezPolecenia() {
 }
 
 void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
-  std::vector<std::string> linie;
+  std::vector<TekstCp1250> linie;
   linie.reserve(static_cast<size_t>(edytor_->LiczbaLinii()));
   if (edytor_->LiczbaLinii() > 0)
     for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) linie.push_back(DoBajtow(b.text()));
@@ -627,8 +599,8 @@ void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
   mapa_.Zbuduj(w.Tabela);
 
   QStringList bledy, ostrzezenia;
-  for (const std::string& l : w.Bledy) bledy << ZCp1250(l);
-  for (const std::string& l : w.Ostrzezenia) ostrzezenia << ZCp1250(l);
+  for (const TekstCp1250& l : w.Bledy) bledy << Cp1250DoQt(l);
+  for (const TekstCp1250& l : w.Ostrzezenia) ostrzezenia << Cp1250DoQt(l);
   listaBledow_->clear();
   listaBledow_->addItems(bledy);
   listaOstrzezen_->clear();

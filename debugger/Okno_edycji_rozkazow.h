@@ -16,7 +16,7 @@
 
 #include "Asembler.h"
 #include "Jadro.h"
-#include "PlikZrodlowy.h"
+#include "DokumentZrodlowy.h"
 #include "Pulapki.h"
 #include "SterowanieBiegiem.h"
 #include "ZarzadcaOkien.h"
@@ -115,9 +115,6 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QTimer* PulsMilisekundowy() const { return timerZaznaczania_; }
 
   static constexpr const char* PrefiksTytulu = "Emulator kelbry WEX";
-  // Files above this size are refused with a message rather than loaded
-  // into the editor for minutes.
-  static constexpr qint64 NajwiekszyPlik = 16 * 1024 * 1024;
 
   // Message boxes and file dialogs go through here, so a test can answer
   // them.
@@ -174,7 +171,8 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   bool Zapisz();
   bool ZapiszJako();
   bool ZapiszDo(const QString& sciezka);
-  void WczytajPozycjeOkien(int okno, const std::optional<std::string>& linia);
+  void PokazBladPliku(const BladPliku& blad, const QString& sciezka);
+  void WczytajPozycjeOkien(int okno, const std::optional<BajtyPliku>& linia);
   void ResetujOkna(int okno);
   void UstawTytul(const QString& przyrostek);
   QString KatalogDialogow() const;
@@ -222,8 +220,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   ZarzadcaOkien zarzadca_;
   QString nazwaPliku_;
   QString katalog_;  // where the dialogs open, once a file was opened or saved
-  KodowaniePliku kodowanie_ = KodowaniePliku::Cp1250;
-  bool bom_ = false;
+  DokumentZrodlowy dokument_;  // the file's encoding, kept for saving it
 
   EdytorRozkazow* edytor_ = nullptr;
   Margines* margines_ = nullptr;

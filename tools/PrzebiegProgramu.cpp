@@ -67,12 +67,12 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
   return w;
 }
 
-SladRozkazow::SladRozkazow(const TabelaAsemblacji* tabela, std::vector<std::string> linieCp1250)
+SladRozkazow::SladRozkazow(const TabelaAsemblacji* tabela, std::vector<TekstCp1250> linie)
     : zTabela_(tabela != nullptr) {
   if (tabela) mapa_.Zbuduj(*tabela);
-  linie_.reserve(linieCp1250.size());
-  for (const std::string& l : linieCp1250) {
-    std::string t = Cp1250DoUtf8(l);
+  linie_.reserve(linie.size());
+  for (const TekstCp1250& l : linie) {
+    TekstUtf8 t = Cp1250DoUtf8(l);
     std::replace(t.begin(), t.end(), '\t', ' ');
     const size_t p = t.find_first_not_of(' ');
     const size_t k = t.find_last_not_of(" \r\n");
@@ -80,7 +80,7 @@ SladRozkazow::SladRozkazow(const TabelaAsemblacji* tabela, std::vector<std::stri
   }
 }
 
-std::string SladRozkazow::Linia(uint64_t cykle, const Jadro& j) const {
+TekstUtf8 SladRozkazow::Linia(uint64_t cykle, const Jadro& j) const {
   using namespace sfr;
   const int32_t linia = zTabela_ ? mapa_.LiniaAdresu(j.PC) : -1;
   const bool jest = linia >= 0 && static_cast<size_t>(linia) < linie_.size();

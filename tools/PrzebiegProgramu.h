@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Jadro.h"
+#include "Kodowanie.h"
 #include "Plytka.h"
 #include "Pulapki.h"
 #include "TabelaAsemblacji.h"
@@ -47,12 +48,12 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
 class SladRozkazow {
  public:
   // Without a table (a ready CODE image) lines have no source.
-  SladRozkazow(const TabelaAsemblacji* tabela, std::vector<std::string> linieCp1250);
-  std::string Linia(uint64_t cykle, const Jadro& j) const;
+  SladRozkazow(const TabelaAsemblacji* tabela, std::vector<TekstCp1250> linie);
+  TekstUtf8 Linia(uint64_t cykle, const Jadro& j) const;
 
  private:
   MapaAdresow mapa_;
-  std::vector<std::string> linie_;  // UTF-8, tabs as spaces, trimmed
+  std::vector<TekstUtf8> linie_;  // tabs as spaces, trimmed
   bool zTabela_ = false;
 };
 

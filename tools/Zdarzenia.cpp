@@ -94,7 +94,7 @@ std::string Podziel(std::string_view wartosc, std::string_view& przed, uint64_t&
 }  // namespace
 
 std::string KlawiszeTekstu(std::string_view utf8, std::vector<std::vector<uint8_t>>& klawisze) {
-  const auto tekst = ZUtf8(utf8);
+  const auto tekst = DekodujUtf8(utf8);
   if (!tekst) return "tekst " + Cytat(utf8) + " nie jest poprawnym UTF-8";
   if (tekst->empty()) return "pusty tekst klawiszy PC";
   const std::u32string_view t = *tekst;

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <set>
@@ -20,6 +19,7 @@
 #include "LiczbyOpcji.h"
 #include "ObrazLcd.h"
 #include "Oczekiwania.h"
+#include "PlikNaDysku.h"
 #include "PlikZrodlowy.h"
 #include "Plytka.h"
 #include "PrzebiegProgramu.h"
@@ -82,30 +82,12 @@ int Waga(int kod) {
 
 int Gorszy(int a, int b) { return Waga(a) >= Waga(b) ? a : b; }
 
-std::optional<std::vector<uint8_t>> CzytajBajty(const std::string& sciezka) {
-  std::ifstream f(sciezka, std::ios::binary);
-  if (!f) return std::nullopt;
-  // A buffer at a time: copying through istreambuf_iterator costs some ten
-  // instructions a byte. A read error (a folder opens, then fails to read)
-  // comes as an exception from underflow.
-  std::vector<uint8_t> bajty;
-  try {
-    std::streambuf& b = *f.rdbuf();
-    while (b.sgetc() != std::char_traits<char>::eof()) {
-      const std::streamsize n = b.in_avail();
-      const size_t k = bajty.size();
-      bajty.resize(k + static_cast<size_t>(n));
-      b.sgetn(reinterpret_cast<char*>(bajty.data() + k), n);
-    }
-  } catch (const std::ios_base::failure&) {
-    return std::nullopt;
-  }
-  if (f.bad()) return std::nullopt;
-  return bajty;
-}
-
-std::string_view Tekst(const std::vector<uint8_t>& bajty) {
-  return {reinterpret_cast<const char*>(bajty.data()), bajty.size()};
+// A file's bytes through the reader the desktop program uses; nothing when
+// it cannot be read.
+std::optional<kelbra::BajtyPliku> CzytajBajty(const std::string& sciezka) {
+  kelbra::OdczytPliku odczyt = kelbra::CzytajPlik(sciezka);
+  if (odczyt.blad) return std::nullopt;
+  return std::move(odczyt.bajty);
 }
 
 uint16_t Adres(const std::string& w) {
@@ -134,7 +116,7 @@ void CzytajZdarzenia(const std::vector<OpcjaZdarzen>& opcje, uint64_t odstep, Op
     if (z.opcja == "--script") {
       const auto tresc = CzytajBajty(z.wartosc);
       if (!tresc) Zakoncz("nie mozna odczytac skryptu: " + z.wartosc);
-      blad = budowa.Skrypt(z.wartosc, Tekst(*tresc));
+      blad = budowa.Skrypt(z.wartosc, *tresc);
     } else if (z.opcja == "--pc-key") {
       blad = budowa.KlawiszePC(z.wartosc);
     } else {
@@ -226,14 +208,14 @@ void DrukujStan(const Jadro& j, const kelbra::PlytkaKelbra& plytka, uint64_t cyk
   DrukujLinieLcd("LCD2", plytka.lcd.ZnakiLinii(1));
 }
 
-void DrukujLinie(const std::vector<std::string>& linie) {
-  for (const std::string& l : linie) std::printf("%s\n", kelbra::Cp1250DoUtf8(l).c_str());
+void DrukujLinie(const std::vector<kelbra::TekstCp1250>& linie) {
+  for (const kelbra::TekstCp1250& l : linie) std::printf("%s\n", kelbra::Cp1250DoUtf8(l).c_str());
 }
 
 // Prints the lists, then the listing and the HEX records of a successful
 // run.
 void DrukujAsemblacje(const kelbra::WynikAsemblacji& w, const Opcje& o, const Jadro& j,
-                      const std::vector<std::string>& linie) {
+                      const std::vector<kelbra::TekstCp1250>& linie) {
   DrukujLinie(w.Bledy);
   DrukujLinie(w.Ostrzezenia);
   if (w.FlagaBledu) return;
@@ -297,10 +279,10 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
   // As the main window's first showing: key bytes FFh, LCD powered on.
   auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
   kelbra::PodlaczPlytke(*j, *plytka);
-  const std::string_view tekst = Tekst(*bajty);
+  const std::string_view tekst = *bajty;
   // The source as the editor holds it: the trailing window-layout line is
   // taken off as bytes before the rest is decoded.
-  std::vector<std::string> linie;
+  std::vector<kelbra::TekstCp1250> linie;
   kelbra::Asembler asembler(*j);
   const kelbra::TabelaAsemblacji* tabela = nullptr;
   const std::string male = kelbra::tekst::Male(plik);

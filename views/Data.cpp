@@ -461,8 +461,8 @@ bool TFormDATA::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void TFormDATA::PokazPodglad() {
-  UstawTekst(staraWartosc_, ZUtf8(edycja_.StaraWartosc));
-  UstawTekst(nowaWartosc_, ZUtf8(edycja_.NowaWartosc));
+  UstawTekst(staraWartosc_, Utf8DoQt(edycja_.StaraWartosc));
+  UstawTekst(nowaWartosc_, Utf8DoQt(edycja_.NowaWartosc));
   migacz_->Ustaw(edycja_.PozaZakresem());
 }
 

@@ -39,9 +39,6 @@ void UstawSzare(QWidget* pole);
 // stayed the same.
 void UstawTekst(QLineEdit* pole, const QString& tekst);
 void UstawTekst(QLabel* etykieta, const QString& tekst);
-inline QString ZUtf8(const std::string& tekst) {
-  return QString::fromUtf8(tekst.data(), static_cast<int>(tekst.size()));
-}
 
 // The events of the fields a window watches: a key before it reaches the
 // field, focus coming and going, and clicks on read-only cells.

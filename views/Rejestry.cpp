@@ -159,8 +159,8 @@ void TFormRejestry::OdswiezRejestry() {
   UstawTekst(bank_, QString::number(edycja_.Bank()));
   for (size_t k = 0; k < PolaRejestrow.size(); ++k)
     if (PolaRejestrow[k].numer != edycja_.EdytowanePole)
-      UstawTekst(pola_[k], ZUtf8(edycja_.TekstPola(PolaRejestrow[k])));
-  for (size_t b = 0; b < BityPsw.size(); ++b) UstawTekst(bity_[b], ZUtf8(edycja_.TekstBitu(BityPsw[b].maska)));
+      UstawTekst(pola_[k], Utf8DoQt(edycja_.TekstPola(PolaRejestrow[k])));
+  for (size_t b = 0; b < BityPsw.size(); ++b) UstawTekst(bity_[b], Utf8DoQt(edycja_.TekstBitu(BityPsw[b].maska)));
 }
 
 void TFormRejestry::Zatwierdz(size_t pole, const QString& tekst) {
@@ -171,8 +171,8 @@ void TFormRejestry::Zatwierdz(size_t pole, const QString& tekst) {
 }
 
 void TFormRejestry::PokazPodglad() {
-  UstawTekst(staraWartosc_, ZUtf8(edycja_.StaraWartosc));
-  UstawTekst(nowaWartosc_, ZUtf8(edycja_.NowaWartosc));
+  UstawTekst(staraWartosc_, Utf8DoQt(edycja_.StaraWartosc));
+  UstawTekst(nowaWartosc_, Utf8DoQt(edycja_.NowaWartosc));
   migacz_->Ustaw(!edycja_.WZakresie);
 }
 

@@ -175,10 +175,10 @@ void TFormDataSFR::OdswiezSFR() {
   for (size_t r = 0; r < RejestrySfr.size(); ++r) {
     const OpisSfr& opis = RejestrySfr[r];
     if (sekcje_.Rozwinieta(opis.sekcja) && edycja_.EdytowanyAdres != opis.adres)
-      UstawTekst(pola_[r], ZUtf8(edycja_.TekstBajtu(opis.adres)));
+      UstawTekst(pola_[r], Utf8DoQt(edycja_.TekstBajtu(opis.adres)));
   }
   for (const Komorka& k : komorki_)
-    if (k.dziala && sekcje_.Rozwinieta(k.sekcja)) UstawTekst(k.pole, ZUtf8(edycja_.TekstBitu(k.adres, k.bit)));
+    if (k.dziala && sekcje_.Rozwinieta(k.sekcja)) UstawTekst(k.pole, Utf8DoQt(edycja_.TekstBitu(k.adres, k.bit)));
 }
 
 void TFormDataSFR::Podglad(size_t rejestr, const QString& tekst) {
@@ -188,8 +188,8 @@ void TFormDataSFR::Podglad(size_t rejestr, const QString& tekst) {
 }
 
 void TFormDataSFR::PokazPodglad() {
-  UstawTekst(staraWartosc_, ZUtf8(edycja_.StaraWartosc));
-  UstawTekst(nowaWartosc_, ZUtf8(edycja_.NowaWartosc));
+  UstawTekst(staraWartosc_, Utf8DoQt(edycja_.StaraWartosc));
+  UstawTekst(nowaWartosc_, Utf8DoQt(edycja_.NowaWartosc));
   migacz_->Ustaw(!edycja_.WZakresie);
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Kodowanie.h"
+
 namespace kelbra {
 
 enum class KodowaniePliku { Cp1250, Utf8 };
@@ -20,7 +22,7 @@ struct PlikZrodlowy {
   KodowaniePliku Kodowanie = KodowaniePliku::Cp1250;
   bool Bom = false;
   // The last line, as raw bytes, when it is a window-layout line.
-  std::optional<std::string> LiniaPozycji;
+  std::optional<BajtyPliku> LiniaPozycji;
 };
 
 // Lines end at CR LF, LF or CR; a final break starts no further line. The
@@ -29,14 +31,14 @@ struct PlikZrodlowy {
 PlikZrodlowy CzytajPlikZrodlowy(std::string_view bajty);
 
 // The program's lines as the assembler reads them, in Windows-1250.
-std::vector<std::string> LinieDlaAsemblera(const std::vector<std::u32string>& linie);
+std::vector<TekstCp1250> LinieDlaAsemblera(const std::vector<std::u32string>& linie);
 
 // True when every character of the lines can be written in the encoding.
 bool DaSieZapisac(const std::vector<std::u32string>& linie, KodowaniePliku kodowanie);
 
 // The file's bytes: every line followed by CR LF, the layout line (raw, when
 // not empty) last. A character the encoding lacks is written as "?".
-std::string ZapiszPlikZrodlowy(const std::vector<std::u32string>& linie, KodowaniePliku kodowanie, bool bom,
-                               std::string_view liniaPozycji);
+BajtyPliku ZapiszPlikZrodlowy(const std::vector<std::u32string>& linie, KodowaniePliku kodowanie, bool bom,
+                              std::string_view liniaPozycji);
 
 }  // namespace kelbra

@@ -22,13 +22,13 @@ PlikZrodlowy CzytajPlikZrodlowy(std::string_view bajty) {
   bool utf8 = true;
   for (std::string_view l : linie) {
     for (char c : l) wysokie = wysokie || static_cast<unsigned char>(c) >= 0x80;
-    if (utf8 && !ZUtf8(l)) utf8 = false;
+    if (utf8 && !DekodujUtf8(l)) utf8 = false;
   }
   plik.Linie.reserve(linie.size());
   if (utf8 && wysokie) {
     plik.Kodowanie = KodowaniePliku::Utf8;
     plik.Bom = bom;
-    for (std::string_view l : linie) plik.Linie.push_back(*ZUtf8(l));
+    for (std::string_view l : linie) plik.Linie.push_back(*DekodujUtf8(l));
     return plik;
   }
   auto zCp1250 = [](std::string_view l) {
@@ -43,8 +43,8 @@ PlikZrodlowy CzytajPlikZrodlowy(std::string_view bajty) {
   return plik;
 }
 
-std::vector<std::string> LinieDlaAsemblera(const std::vector<std::u32string>& linie) {
-  std::vector<std::string> wynik;
+std::vector<TekstCp1250> LinieDlaAsemblera(const std::vector<std::u32string>& linie) {
+  std::vector<TekstCp1250> wynik;
   wynik.reserve(linie.size());
   for (const std::u32string& l : linie) wynik.push_back(DoCp1250(l));
   return wynik;
@@ -58,9 +58,9 @@ bool DaSieZapisac(const std::vector<std::u32string>& linie, KodowaniePliku kodow
   return true;
 }
 
-std::string ZapiszPlikZrodlowy(const std::vector<std::u32string>& linie, KodowaniePliku kodowanie, bool bom,
-                               std::string_view liniaPozycji) {
-  std::string bajty;
+BajtyPliku ZapiszPlikZrodlowy(const std::vector<std::u32string>& linie, KodowaniePliku kodowanie, bool bom,
+                              std::string_view liniaPozycji) {
+  BajtyPliku bajty;
   if (kodowanie == KodowaniePliku::Utf8 && bom) bajty += Bom;
   for (const std::u32string& l : linie) {
     bajty += kodowanie == KodowaniePliku::Utf8 ? DoUtf8(l) : DoCp1250(l);

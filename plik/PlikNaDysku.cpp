@@ -1,0 +1,117 @@
+#include "PlikNaDysku.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <vector>
+
+namespace kelbra {
+
+namespace {
+
+BladPliku Blad(BladPliku::Rodzaj rodzaj, int kod = errno) { return {rodzaj, kod, 0}; }
+
+// Closes the descriptor on every path out.
+class Deskryptor {
+ public:
+  explicit Deskryptor(int fd) : fd_(fd) {}
+  ~Deskryptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Deskryptor(const Deskryptor&) = delete;
+  Deskryptor& operator=(const Deskryptor&) = delete;
+  int fd() const { return fd_; }
+  // Closes now, for the error close reports (a delayed write can fail here).
+  bool Zamknij() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool ZapiszWszystko(int fd, std::string_view bajty) {
+  while (!bajty.empty()) {
+    const ssize_t n = ::write(fd, bajty.data(), bajty.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bajty.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej) {
+  OdczytPliku wynik;
+  struct stat st {};
+  if (::stat(sciezka.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    wynik.blad = Blad(BladPliku::Rodzaj::Folder, EISDIR);
+    return wynik;
+  }
+  Deskryptor plik(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC));
+  if (plik.fd() < 0) {
+    wynik.blad = Blad(BladPliku::Rodzaj::Otwarcie);
+    return wynik;
+  }
+  if (::fstat(plik.fd(), &st) == 0 && static_cast<uint64_t>(st.st_size) > najwiecej) {
+    wynik.blad = {BladPliku::Rodzaj::ZaDuzy, 0, static_cast<uint64_t>(st.st_size)};
+    return wynik;
+  }
+  if (st.st_size > 0) wynik.bajty.reserve(static_cast<size_t>(st.st_size));
+  std::vector<char> bufor(64 * 1024);
+  for (;;) {
+    const ssize_t n = ::read(plik.fd(), bufor.data(), bufor.size());
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      wynik.blad = Blad(BladPliku::Rodzaj::Odczyt);
+      wynik.bajty.clear();
+      return wynik;
+    }
+    wynik.bajty.append(bufor.data(), static_cast<size_t>(n));
+  }
+  return wynik;
+}
+
+BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
+  struct stat st {};
+  std::string cel = sciezka;
+  if (::lstat(sciezka.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    std::error_code blad;
+    cel = std::filesystem::weakly_canonical(sciezka, blad).string();
+    if (blad) return Blad(BladPliku::Rodzaj::Zapis, blad.value());
+  }
+  // An existing file keeps its mode; a new one gets what creating it
+  // directly would have given.
+  mode_t tryb;
+  if (::stat(cel.c_str(), &st) == 0) {
+    // A file its owner made read-only is not replaced behind their back.
+    if (::access(cel.c_str(), W_OK) != 0) return Blad(BladPliku::Rodzaj::Zapis);
+    tryb = st.st_mode & 07777;
+  } else {
+    const mode_t maska = ::umask(0);
+    ::umask(maska);
+    tryb = 0666 & ~maska;
+  }
+  std::string tymczasowy = cel + ".XXXXXX";
+  Deskryptor plik(::mkostemp(tymczasowy.data(), O_CLOEXEC));
+  if (plik.fd() < 0) return Blad(BladPliku::Rodzaj::Zapis);
+  const bool zapisany = ::fchmod(plik.fd(), tryb) == 0 && ZapiszWszystko(plik.fd(), bajty) && ::fsync(plik.fd()) == 0 &&
+                        plik.Zamknij() && ::rename(tymczasowy.c_str(), cel.c_str()) == 0;
+  if (!zapisany) {
+    const int kod = errno;
+    ::unlink(tymczasowy.c_str());
+    return Blad(BladPliku::Rodzaj::Zapis, kod);
+  }
+  return {};
+}
+
+}  // namespace kelbra

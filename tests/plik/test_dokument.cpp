@@ -1,0 +1,168 @@
+// Reading and writing files, and the open and save rules of the source
+// document, on real files in a temporary folder.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+#include "DokumentZrodlowy.h"
+#include "PlikNaDysku.h"
+#include "Polecenie.h"
+
+namespace kelbra {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TrescPliku;
+
+class PlikiNaDysku : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(katalog);
+    fs::create_directories(katalog);
+  }
+  void TearDown() override {
+    fs::permissions(katalog, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(katalog);
+  }
+  std::string Sciezka(const std::string& nazwa) const { return (katalog / nazwa).string(); }
+  void Utworz(const std::string& nazwa, const std::string& bajty) const {
+    std::ofstream(Sciezka(nazwa), std::ios::binary) << bajty;
+  }
+  // Files in the folder, so a temporary one left behind shows.
+  size_t LiczbaPlikow() const {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(katalog), fs::directory_iterator()));
+  }
+
+  fs::path katalog = test::SciezkaTymczasowa("plik");
+};
+
+TEST(RegulyPliku, RozszerzenieAsm) {
+  const std::pair<std::string, std::string> przypadki[] = {
+      {"prog", "prog.asm"},           {"prog.asm", "prog.asm"},         {"test.ASM", "test.ASM.asm"},
+      {"x.asm.bak", "x.asm.bak.asm"}, {"kat.asm/prog", "kat.asm/prog.asm"}, {"prog.as", "prog.as.asm"},
+      {"żółw", "żółw.asm"},
+  };
+  for (const auto& [wybrana, zapisana] : przypadki) EXPECT_EQ(ZRozszerzeniemAsm(wybrana), zapisana) << wybrana;
+}
+
+TEST(RegulyPliku, Komunikaty) {
+  using R = BladPliku::Rodzaj;
+  const std::pair<BladPliku, std::string> przypadki[] = {
+      {{R::Brak}, ""},
+      {{R::Folder, EISDIR}, "Nie można otworzyć pliku /a/b.asm: to jest folder."},
+      {{R::Otwarcie, ENOENT}, "Nie można otworzyć pliku /a/b.asm:\nbrak"},
+      {{R::ZaDuzy, 0, 50 * 1024 * 1024 + 5}, "Plik /a/b.asm jest za duży (50 MB). Edytor otwiera pliki do 16 MB."},
+      {{R::Odczyt, EIO}, "Nie można odczytać pliku /a/b.asm:\nbrak"},
+      {{R::Zapis, EACCES}, "Nie można zapisać pliku /a/b.asm:\nbrak"},
+  };
+  for (const auto& [blad, tekst] : przypadki) EXPECT_EQ(KomunikatBleduPliku(blad, "/a/b.asm", "brak"), tekst);
+  EXPECT_EQ(PytanieOZastapienie("/a/b.asm"), "Plik /a/b.asm już istnieje.\nCzy chcesz go zastąpić?");
+}
+
+TEST_F(PlikiNaDysku, OdczytBajtowIBledow) {
+  // Every byte value, NULs included, and more than one read's worth.
+  std::string duzy(200000, '\0');
+  for (size_t k = 0; k < duzy.size(); ++k) duzy[k] = static_cast<char>(k * 7919 >> 3);
+  for (const std::string& tresc : {std::string(), std::string("nop\r\n"), duzy}) {
+    Utworz("p.asm", tresc);
+    const OdczytPliku o = CzytajPlik(Sciezka("p.asm"));
+    EXPECT_FALSE(o.blad);
+    EXPECT_EQ(o.bajty, tresc);
+  }
+  EXPECT_EQ(CzytajPlik(katalog.string()).blad.rodzaj, BladPliku::Rodzaj::Folder);
+  const OdczytPliku brak = CzytajPlik(Sciezka("brak.asm"));
+  EXPECT_EQ(brak.blad.rodzaj, BladPliku::Rodzaj::Otwarcie);
+  EXPECT_EQ(brak.blad.kod, ENOENT);
+  const OdczytPliku zaDuzy = CzytajPlik(Sciezka("p.asm"), duzy.size() - 1);
+  EXPECT_EQ(zaDuzy.blad.rodzaj, BladPliku::Rodzaj::ZaDuzy);
+  EXPECT_EQ(zaDuzy.blad.rozmiar, duzy.size());
+  EXPECT_TRUE(zaDuzy.bajty.empty());
+  EXPECT_FALSE(CzytajPlik(Sciezka("p.asm"), duzy.size()).blad);  // the limit itself is allowed
+}
+
+TEST_F(PlikiNaDysku, ZapisZastepujeIZachowujeUprawnienia) {
+  const mode_t maska = ::umask(022);
+  EXPECT_FALSE(ZapiszPlik(Sciezka("nowy.asm"), "a\r\n"));
+  EXPECT_EQ(fs::status(Sciezka("nowy.asm")).permissions(), fs::perms(0644));
+  ::umask(maska);
+  Utworz("stary.asm", "stara tresc, dluzsza\r\n");
+  fs::permissions(Sciezka("stary.asm"), fs::perms(0640));
+  EXPECT_FALSE(ZapiszPlik(Sciezka("stary.asm"), std::string("b\0c", 3)));
+  EXPECT_EQ(TrescPliku(Sciezka("stary.asm")), std::string("b\0c", 3));
+  EXPECT_EQ(fs::status(Sciezka("stary.asm")).permissions(), fs::perms(0640));
+  // A link stays a link; the file it names gets the bytes.
+  fs::create_symlink("stary.asm", Sciezka("link.asm"));
+  EXPECT_FALSE(ZapiszPlik(Sciezka("link.asm"), "przez link"));
+  EXPECT_TRUE(fs::is_symlink(Sciezka("link.asm")));
+  EXPECT_EQ(TrescPliku(Sciezka("stary.asm")), "przez link");
+  EXPECT_EQ(LiczbaPlikow(), 3u);
+}
+
+TEST_F(PlikiNaDysku, NieudanyZapisNieRuszaStaregoPliku) {
+  const BladPliku brakFolderu = ZapiszPlik(Sciezka("brak/p.asm"), "x");
+  EXPECT_EQ(brakFolderu.rodzaj, BladPliku::Rodzaj::Zapis);
+  EXPECT_EQ(brakFolderu.kod, ENOENT);
+  Utworz("p.asm", "stary");
+  fs::permissions(katalog, fs::perms::owner_read | fs::perms::owner_exec);
+  // A read-only folder stops every user but root.
+  if (::geteuid() != 0) {
+    const BladPliku blad = ZapiszPlik(Sciezka("p.asm"), "nowy");
+    EXPECT_EQ(blad.rodzaj, BladPliku::Rodzaj::Zapis);
+    EXPECT_EQ(blad.kod, EACCES);
+    EXPECT_EQ(TrescPliku(Sciezka("p.asm")), "stary");
+  }
+  fs::permissions(katalog, fs::perms::owner_all);
+  // Nor is a read-only file replaced, though its folder could take it.
+  fs::permissions(Sciezka("p.asm"), fs::perms::owner_read);
+  if (::geteuid() != 0) {
+    EXPECT_EQ(ZapiszPlik(Sciezka("p.asm"), "nowy").kod, EACCES);
+    EXPECT_EQ(TrescPliku(Sciezka("p.asm")), "stary");
+  }
+  EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+TEST_F(PlikiNaDysku, DokumentPamietaKodowaniePliku) {
+  const std::string utf8 = "\xEF\xBB\xBF" "db '\xC4\x85'\r\n";
+  Utworz("utf8.asm", utf8);
+  DokumentZrodlowy d;
+  const DokumentZrodlowy::Otwarcie o = d.Otworz(Sciezka("utf8.asm"));
+  ASSERT_FALSE(o.blad);
+  EXPECT_EQ(o.plik.Linie, std::vector<std::u32string>{U"db 'ą'"});
+  EXPECT_EQ(d.Kodowanie(), KodowaniePliku::Utf8);
+  EXPECT_TRUE(d.Bom());
+  // A file that cannot be read leaves the document's encoding alone.
+  EXPECT_EQ(d.Otworz(Sciezka("brak.asm")).blad.rodzaj, BladPliku::Rodzaj::Otwarcie);
+  EXPECT_EQ(d.Kodowanie(), KodowaniePliku::Utf8);
+  EXPECT_FALSE(d.Zapisz(Sciezka("kopia.asm"), o.plik.Linie, ""));
+  EXPECT_EQ(TrescPliku(Sciezka("kopia.asm")), utf8);
+
+  d.Nowy();
+  EXPECT_EQ(d.Kodowanie(), KodowaniePliku::Cp1250);
+  EXPECT_FALSE(d.Bom());
+  const std::vector<std::u32string> balwan = {U"; \u2603", U"db '\u0105'"};
+  EXPECT_FALSE(d.PotrzebaUtf8({U"db '\u0105'"}));
+  EXPECT_EQ(d.Bajty({U"db '\u0105'"}, ";pozycja okien:x"), "db '\xB9'\r\n;pozycja okien:x\r\n");
+  ASSERT_TRUE(d.PotrzebaUtf8(balwan));
+  d.PrzejdzNaUtf8();
+  EXPECT_FALSE(d.PotrzebaUtf8(balwan));
+  EXPECT_EQ(d.Bajty(balwan, ""), "; \xE2\x98\x83\r\ndb '\xC4\x85'\r\n");
+}
+
+TEST_F(PlikiNaDysku, ZapisJakoPytaOPlikPoUzupelnieniu) {
+  Utworz("stary.asm", "x");
+  const ZapisJako stary = DecyzjaZapisuJako(Sciezka("stary"));
+  EXPECT_EQ(stary.sciezka, Sciezka("stary.asm"));
+  EXPECT_TRUE(stary.pytajOZastapienie);
+  const ZapisJako nowy = DecyzjaZapisuJako(Sciezka("stary.ASM"));
+  EXPECT_EQ(nowy.sciezka, Sciezka("stary.ASM.asm"));
+  EXPECT_FALSE(nowy.pytajOZastapienie);
+}
+
+}  // namespace
+}  // namespace kelbra
