@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Jadro.h"
+#include "Plytka.h"
 #include "Pulapki.h"
 
 namespace kelbra {
@@ -69,6 +70,10 @@ class SterowanieBiegiem {
  public:
   static constexpr int32_t CykliNaMilisekunde = 1000;
   static constexpr int32_t LimitStepOver = 10'000'000;
+  // Continuous run goes in slices this many milliseconds apart, so keys,
+  // LEDs and the LCD keep up with the program; the budget arithmetic is
+  // the same at any interval.
+  static constexpr int OkresOdcinka = 10;
 
   SterowanieBiegiem(Jadro& jadro, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar, ObslugaBiegu& okno)
       : j_(jadro), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
@@ -77,6 +82,10 @@ class SterowanieBiegiem {
   const StanPolecen& Polecenia() const { return polecenia_; }
   bool TimerCiagly() const { return ciagly_; }
   bool TimerKrokowy() const { return krokowy_; }
+  // The board whose keys the program reads: before every slice or step its
+  // key bytes are restored, and typed PC keys reach SBUF between the
+  // instructions when they are due.
+  void UstawPlytke(PlytkaKelbra* plytka) { plytka_ = plytka; }
 
   // Editing mode (off) or emulation mode (on, which resets the board);
   // `liczbaLinii` is the editor's line count.
@@ -104,12 +113,15 @@ class SterowanieBiegiem {
 
  private:
   void UstawTimery(bool ciagly, bool krokowy);
+  // One instruction outside continuous run, with the PC key due before it.
+  int32_t Krok();
 
   Jadro& j_;
   Pulapki& pulapki_;
   const MapaAdresow& mapa_;
   Zegar& zegar_;
   ObslugaBiegu& okno_;
+  PlytkaKelbra* plytka_ = nullptr;
   StanPolecen polecenia_;
   bool ciagly_ = false;
   bool krokowy_ = false;
