@@ -811,7 +811,12 @@ void Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer() {
   margines_->Pokaz(std::move(s));
 }
 
-void Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer() { sterowanie_.TickCiagly(); }
+void Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer() {
+  sterowanie_.TickCiagly();
+  // A slice that ended at a breakpoint refreshed nothing itself; the board
+  // still shows the state the run stopped in.
+  if (!sterowanie_.TimerCiagly()) emit PoTyknieciuBiegu();
+}
 
 void Tokno_edycji_rozkazow::TimerPracaKrokowaTimer() {
   sterowanie_.TickKrokowy();

@@ -125,8 +125,8 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
  signals:
   // The first showing, once the board is attached to the core.
   void PierwszePokazanie();
-  // After every continuous-run slice, once the LEDs were read, and after
-  // every step-mode tick.
+  // After every continuous-run slice (once the LEDs were read, or once it
+  // stopped at a breakpoint) and after every step-mode tick.
   void PoTyknieciuBiegu();
   // After every assembly run, failed ones included.
   void PoAsemblacji();

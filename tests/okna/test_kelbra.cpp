@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "EdytorRozkazow.h"
@@ -370,6 +372,19 @@ TEST_F(Kelbra, TextTypedAtFifteenKeysASecondIsEchoedWhole) {
   };
   EXPECT_TRUE(QTest::qWaitFor([&] { return linia().rfind("kelbra 8051", 0) == 0; }, 1000)) << linia();
   EXPECT_EQ(plytka.KolejkaPC.Rozmiar(), 0u);
+}
+
+TEST_F(Kelbra, TheBoardShowsTheStateARunStoppedInAtABreakpoint) {
+  PokazPlytke();
+  okno.edytor()->setPlainText("mov p1,#55h\nnop\nsjmp $");
+  okno.edytor()->setTextCursor(QTextCursor(okno.edytor()->document()->findBlockByNumber(1)));
+  okno.findChild<QAction*>("BreakPointPulapka1")->trigger();
+  okno.findChild<QAction*>("Run1")->trigger();
+  QTimer* ciagly = okno.findChild<QTimer*>("TimerPracaCiaglaJadra");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !ciagly->isActive(); }, 2000));
+  EXPECT_EQ(j().PC, 3);
+  // Within a frame, not at the next slow refresh.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Diody(1) == 0x55; }, 40));
 }
 
 // Keys typed faster than the line, while the program is paused, wait for it.
