@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     pamiec.UstawWidoki(okno.jadro(), okno.asembler());
   });
   kelbra::TFormKelbra kelbraOkno(plytka);
-  kelbraOkno.UstawPuls(okno.PulsMilisekundowy());
+  kelbraOkno.UstawPuls(okno.PulsStatusu());
   QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbraOkno,
                    &kelbra::TFormKelbra::PoTyknieciuBiegu);
   kelbra::TFormOgraniczeniEmulatora prn;

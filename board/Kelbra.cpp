@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -45,7 +46,7 @@ constexpr const char* Label11Tekst = "Klawiatura PC";
 PulsOdswiezania::PulsOdswiezania(QObject* rodzic) : QObject(rodzic) {
   setObjectName("TimerZezwolenieNaOdswierzanie");
   wlasny_ = new QTimer(this);
-  wlasny_->setInterval(1);
+  wlasny_->setInterval(Okres);
   connect(wlasny_, &QTimer::timeout, this, &PulsOdswiezania::timeout);
 }
 
@@ -112,6 +113,10 @@ TFormKelbra::TFormKelbra(PlytkaKelbra& plytka, QWidget* rodzic)
 
   timerOdswiezania_ = new PulsOdswiezania(this);
   connect(timerOdswiezania_, &PulsOdswiezania::timeout, this, &TFormKelbra::TimerZezwolenieNaOdswierzanieTimer);
+  poWejsciu_ = new QTimer(this);
+  poWejsciu_->setSingleShot(true);
+  poWejsciu_->setInterval(0);
+  connect(poWejsciu_, &QTimer::timeout, this, &TFormKelbra::Odswiez);
   timerKursor_ = new QTimer(this);
   timerKursor_->setObjectName("TimerKursor");
   timerKursor_->setInterval(500);
@@ -120,9 +125,7 @@ TFormKelbra::TFormKelbra(PlytkaKelbra& plytka, QWidget* rodzic)
 
 void TFormKelbra::UstawPuls(QTimer* puls) { timerOdswiezania_->UstawZrodlo(puls); }
 
-void TFormKelbra::PoTyknieciuBiegu() {
-  if (isVisible()) PorownajDiody();
-}
+void TFormKelbra::PoTyknieciuBiegu() { Odswiez(); }
 
 void TFormKelbra::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
@@ -131,28 +134,38 @@ void TFormKelbra::showEvent(QShowEvent* e) {
   pokazaneDiody_ = plytka_.Zatrzaski();
   wersjaLcd_ = plytka_.lcd.Wersja;
   DopasujTimerKursora();
+  plytka_.KopiaKlawiszy = true;
+  plytka_.KopiujKlawisze();
   timerOdswiezania_->Wlacz();
+  qApp->installEventFilter(this);
 }
 
 void TFormKelbra::hideEvent(QHideEvent* e) {
   QWidget::hideEvent(e);
   timerOdswiezania_->Wylacz();
+  qApp->removeEventFilter(this);
+  poWejsciu_->stop();
+  plytka_.KopiaKlawiszy = false;
   // A static key held down as the window goes away comes up unclicked.
   if (trzymany_.rodzaj == KlawiszPlytki::Statyczny) plytka_.KlStatycznyMyszGora(trzymany_.numer);
   trzymany_ = {};
 }
 
-void TFormKelbra::TimerZezwolenieNaOdswierzanieTimer() {
+void TFormKelbra::TimerZezwolenieNaOdswierzanieTimer() { Odswiez(); }
+
+void TFormKelbra::Odswiez() {
   if (!isVisible()) return;
-  const auto wynik = plytka_.TykniecieOdswiezania();
+  plytka_.OdswiezDiody();
   // The main window reads the latches too, so the model's own change flag
   // may already be spent: compare with what is shown instead.
   PorownajDiody();
   DopasujTimerKursora();
-  if (wynik.RysujLcd && plytka_.lcd.Wersja != wersjaLcd_) {
+  if (plytka_.lcd.Wersja != wersjaLcd_) {
     wersjaLcd_ = plytka_.lcd.Wersja;
     update(Prost(uklad_.BevelLCD));
   }
+  // What a program wrote over the key bytes gives way to the keys.
+  plytka_.KopiujKlawisze();
 }
 
 void TFormKelbra::PorownajDiody() {
@@ -226,6 +239,17 @@ void TFormKelbra::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 bool TFormKelbra::eventFilter(QObject* obiekt, QEvent* e) {
+  switch (e->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+      // After the event has done its work, whatever window it went to.
+      if (!poWejsciu_->isActive()) poWejsciu_->start();
+      break;
+    default: break;
+  }
   if (obiekt == edit_) {
     // The field edits nothing by itself: shortcuts, Tab and every other key
     // become PC keys.
@@ -245,7 +269,9 @@ void TFormKelbra::KlawiszPC(const QKeyEvent* e) {
   std::u32string tekst;
   for (char32_t z : e->text().toUcs4()) tekst.push_back(z);
   const auto n = KlawiszPCNacisniety(e->key(), e->modifiers().testFlag(Qt::KeypadModifier), tekst);
-  for (uint8_t bajt : n.Dostawy) plytka_.KlawiszPC(bajt);
+  // A full queue drops the key; the field shows it all the same, as it
+  // would a key the program missed.
+  if (const auto wartosc = n.Wartosc()) plytka_.WpiszKlawiszPC(*wartosc);
   if (n.TekstPola) edit_->setText(QString::fromStdString(*n.TekstPola));
 }
 

@@ -19,19 +19,20 @@ class QLineEdit;
 
 namespace kelbra {
 
-// The board's 1 ms refresh. The program already wakes up every millisecond
-// for the gutter, so the board follows that pulse while it is shown rather
-// than waking the program a second time; alone (as in tests) it keeps its
-// own 1 ms timer.
+// The board's slow refresh, for changes that no event announces. The
+// status line already wakes the program every 250 ms, so the board follows
+// that pulse while it is shown rather than waking the program a second
+// time; alone (as in tests) it keeps a timer of its own at the same rate.
 class PulsOdswiezania final : public QObject {
   Q_OBJECT
  public:
+  static constexpr int Okres = 250;
   explicit PulsOdswiezania(QObject* rodzic);
   void UstawZrodlo(QTimer* zrodlo);
   void Wlacz();
   void Wylacz();
   bool isActive() const { return wlaczony_; }
-  int interval() const { return 1; }
+  int interval() const { return zrodlo_ ? zrodlo_->interval() : Okres; }
 
  signals:
   void timeout();
@@ -51,10 +52,11 @@ class TFormKelbra final : public QWidget {
  public:
   explicit TFormKelbra(PlytkaKelbra& plytka, QWidget* rodzic = nullptr);
 
-  // The main window's always-running 1 ms timer, for the refresh to follow.
+  // The main window's always-running status timer, for the slow refresh
+  // to follow.
   void UstawPuls(QTimer* puls);
-  // After each continuous-run tick the main window has read the latches;
-  // the LEDs follow at once.
+  // After each run slice or step the LEDs, the LCD and the cursor follow
+  // at once.
   void PoTyknieciuBiegu();
 
   const UkladKelbry& Uklad() const { return uklad_; }
@@ -69,6 +71,9 @@ class TFormKelbra final : public QWidget {
   bool eventFilter(QObject* obiekt, QEvent* e) override;
 
  private:
+  // Brings what the window shows up to the model: LEDs, LCD, cursor, and
+  // the key bytes in XDATA.
+  void Odswiez();
   void TimerZezwolenieNaOdswierzanieTimer();
   void TimerKursorTimer();
   void PorownajDiody();
@@ -81,6 +86,9 @@ class TFormKelbra final : public QWidget {
   UkladKelbry uklad_;
   PulsOdswiezania* timerOdswiezania_ = nullptr;
   QTimer* timerKursor_ = nullptr;
+  // One look after any user input anywhere in the program: a command or an
+  // inspection window may have changed what the board shows.
+  QTimer* poWejsciu_ = nullptr;
   QLineEdit* edit_ = nullptr;
 
   // What the window shows, compared on every tick with the model.

@@ -105,4 +105,35 @@ NacisniecieKlawiszaPC KlawiszPCNacisniety(int klawisz, bool klawiaturaNumeryczna
   return wynik;
 }
 
+bool KolejkaKlawiszyPC::Dodaj(uint8_t wartosc) {
+  if (rozmiar_ == Pojemnosc) return false;
+  bufor_[(poczatek_ + rozmiar_) % Pojemnosc] = wartosc;
+  ++rozmiar_;
+  return true;
+}
+
+uint64_t KolejkaKlawiszyPC::NastepnaDostawa(uint64_t teraz) const {
+  if (rozmiar_ == 0) return Nigdy;
+  // A clock that went back (a reset the line did not hear of) counts as a
+  // long pause.
+  if (!byla_ || teraz < ostatnia_ || teraz - ostatnia_ >= odstep_) return teraz;
+  return ostatnia_ + odstep_;
+}
+
+std::optional<uint8_t> KolejkaKlawiszyPC::Wydaj(uint64_t teraz) {
+  if (NastepnaDostawa(teraz) != teraz) return std::nullopt;
+  const uint8_t wartosc = bufor_[poczatek_];
+  poczatek_ = (poczatek_ + 1) % Pojemnosc;
+  --rozmiar_;
+  ostatnia_ = teraz;
+  byla_ = true;
+  return wartosc;
+}
+
+void KolejkaKlawiszyPC::Wyczysc() {
+  poczatek_ = 0;
+  rozmiar_ = 0;
+  byla_ = false;
+}
+
 }  // namespace kelbra

@@ -4,6 +4,8 @@
 // codes, so one explicit table turns them into the codes the students'
 // programs expect.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -65,9 +67,49 @@ struct NacisniecieKlawiszaPC {
   std::vector<uint8_t> Dostawy;  // into SBUF, in this order
   // What the field shows afterwards (UTF-8); none leaves it as it was.
   std::optional<std::string> TekstPola;
+  // What the program sees of the key: its last delivery, the later ones
+  // overwriting SBUF before any program could read it.
+  std::optional<uint8_t> Wartosc() const {
+    return Dostawy.empty() ? std::nullopt : std::optional<uint8_t>(Dostawy.back());
+  }
 };
 
 // One key press with the text it types.
 NacisniecieKlawiszaPC KlawiszPCNacisniety(int klawisz, bool klawiaturaNumeryczna, std::u32string_view tekst);
+
+// Typed PC keys on their way into SBUF, as a serial line hands them over:
+// one key at a time, in the order typed, at least `Odstep` machine cycles
+// after the previous one. A key waits only behind another key or a recent
+// delivery, so a single key on an idle line goes at once. Bounded and
+// allocation-free: the run loop asks it between instructions.
+class KolejkaKlawiszyPC {
+ public:
+  static constexpr size_t Pojemnosc = 256;
+  static constexpr uint64_t DomyslnyOdstep = 1000;
+  static constexpr uint64_t Nigdy = UINT64_MAX;
+
+  // Queues a key's value; false when the queue is full and the key is
+  // dropped.
+  bool Dodaj(uint8_t wartosc);
+  // The first cycle, not before `teraz`, at which the next key may go;
+  // Nigdy when nothing waits.
+  uint64_t NastepnaDostawa(uint64_t teraz) const;
+  // Takes the key due at `teraz` off the queue; none when nothing is due.
+  std::optional<uint8_t> Wydaj(uint64_t teraz);
+  // Drops the waiting keys and leaves the line idle.
+  void Wyczysc();
+
+  size_t Rozmiar() const { return rozmiar_; }
+  uint64_t Odstep() const { return odstep_; }
+  void UstawOdstep(uint64_t odstep) { odstep_ = odstep; }
+
+ private:
+  std::array<uint8_t, Pojemnosc> bufor_{};
+  size_t poczatek_ = 0;
+  size_t rozmiar_ = 0;
+  uint64_t odstep_ = DomyslnyOdstep;
+  uint64_t ostatnia_ = 0;  // cycle of the last delivery
+  bool byla_ = false;      // whether there was one since the line went idle
+};
 
 }  // namespace kelbra

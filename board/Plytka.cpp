@@ -17,6 +17,7 @@ void PlytkaKelbra::PierwszePokazanie(std::array<uint8_t, 256>& data,
 
 void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka) {
   j.Plytka = &plytka;
+  plytka.jadro_ = &j;
   plytka.PierwszePokazanie(j.Data, j.Xdata);
 }
 
@@ -109,6 +110,12 @@ void PlytkaKelbra::KlawiszPC(uint8_t kod) {
   // No overrun and no interrupt: the last code wins and RI just stays set.
   (*data_)[adresy_.SBUF] = kod;
   (*data_)[adresy_.SCON] |= 0x01;
+}
+
+bool PlytkaKelbra::WpiszKlawiszPC(uint8_t wartosc, uint64_t cykl) {
+  if (!KolejkaPC.Dodaj(wartosc)) return false;
+  DostarczKlawiszPC(cykl);
+  return true;
 }
 
 bool PlytkaKelbra::OdswiezDiody() {

@@ -8,10 +8,17 @@
 #include <cstdint>
 
 #include "Jadro.h"
+#include "KlawiszePC.h"
 #include "Kolory.h"
 #include "Lcd.h"
 
 namespace kelbra {
+
+// Machine cycles since the core's reset, as run control counts them: the
+// status line moves whole millions from the counter into the seconds.
+inline uint64_t CykleMaszyny(const Jadro& j) {
+  return static_cast<uint64_t>(j.SekundyJadra) * 1'000'000 + j.LicznikCykli;
+}
 
 // Addresses handed over by the main window when it is first shown.
 struct AdresyPlytki {
@@ -38,14 +45,24 @@ class PlytkaKelbra final : public ZapisXdata {
   uint8_t StanKlDynamicznych1 = 0xFF;  // K8-K15
 
   Lcd lcd;
+  // Typed PC keys waiting for the serial line.
+  KolejkaKlawiszyPC KolejkaPC;
+  // While the board window shows the keys it keeps their bytes in XDATA,
+  // restoring them before every run of the program over whatever the
+  // program wrote there.
+  bool KopiaKlawiszy = false;
 
   // The main window's first showing: views of the machine state and the
   // addresses, the three key bytes set to FFh, the LCD power-on sequence.
   void PierwszePokazanie(std::array<uint8_t, 256>& data, std::array<uint8_t, 65536>& xdata,
                          const AdresyPlytki& adresy = {});
   // The board reset command, after the core reset: only the LCD restarts;
-  // keys, indicators and the key bytes in XDATA stay as they are.
-  void ResetPlytki() { lcd.SekwencjaStartowa(); }
+  // keys, indicators and the key bytes in XDATA stay as they are. PC keys
+  // typed but not yet received are dropped with the old run.
+  void ResetPlytki() {
+    lcd.SekwencjaStartowa();
+    KolejkaPC.Wyczysc();
+  }
 
   // The core's MOVX-write hook.
   int32_t LcdZapis(uint16_t adres, uint8_t wartosc) override { return lcd.LcdZapis(adres, wartosc); }
@@ -69,6 +86,22 @@ class PlytkaKelbra final : public ZapisXdata {
 
   // A PC key code arrives as a received serial character.
   void KlawiszPC(uint8_t kod);
+  // A typed key (the value of its last delivery) enters the serial line at
+  // machine cycle `cykl`, reaching SBUF at once when the line is idle;
+  // false when the queue was full and the key was dropped. Without a cycle,
+  // the attached core's count is the time.
+  bool WpiszKlawiszPC(uint8_t wartosc, uint64_t cykl);
+  bool WpiszKlawiszPC(uint8_t wartosc) { return WpiszKlawiszPC(wartosc, jadro_ ? CykleMaszyny(*jadro_) : 0); }
+  // The first cycle from `cykl` on at which a queued key is due.
+  uint64_t NastepnaDostawaPC(uint64_t cykl) const { return KolejkaPC.NastepnaDostawa(cykl); }
+  // Hands the program the key due at `cykl`, if any.
+  void DostarczKlawiszPC(uint64_t cykl) {
+    if (const auto wartosc = KolejkaPC.Wydaj(cykl)) KlawiszPC(*wartosc);
+  }
+  // Before the program runs on: the key bytes as the window shows them.
+  void PrzedBiegiem() {
+    if (KopiaKlawiszy) KopiujKlawisze();
+  }
 
   // Reads P0-P3 into the LED state; true when any LED changed.
   bool OdswiezDiody();
@@ -94,6 +127,7 @@ class PlytkaKelbra final : public ZapisXdata {
   static bool Poprawny(int n, int liczba) { return n >= 0 && n < liczba; }
   void Zapisz(uint16_t adres, uint8_t wartosc);
 
+  const Jadro* jadro_ = nullptr;
   std::array<uint8_t, 256>* data_ = nullptr;
   std::array<uint8_t, 65536>* xdata_ = nullptr;
   AdresyPlytki adresy_;
@@ -103,6 +137,8 @@ class PlytkaKelbra final : public ZapisXdata {
   // The port latches as last read, so a refresh knows what changed.
   std::array<uint8_t, LiczbaWierszyDiod> zatrzaski_{0xFF, 0xFF, 0xFF, 0xFF};
   int licznikTykniec_ = 0;
+
+  friend void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka);
 };
 
 // Attaches a board to a core as the main window's first showing does:

@@ -1,7 +1,7 @@
 #pragma once
 // The gutter left of the editor: a red mark beside every visible line that
 // carries a breakpoint and the arrow at the current program line. It is told
-// what to show on every poll and repaints only when that changed.
+// what to show after every change and repaints only when that changed.
 
 #include <vector>
 
@@ -27,8 +27,14 @@ class Margines final : public QWidget {
   bool Pokaz(StanMarginesu stan);
   const StanMarginesu& Stan() const { return stan_; }
 
+ signals:
+  // The gutter shares its row with the editor, so this is also the
+  // editor's height changing.
+  void ZmianaRozmiaru();
+
  protected:
   void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override { emit ZmianaRozmiaru(); }
 
  private:
   StanMarginesu stan_;

@@ -230,13 +230,22 @@ void Tokno_edycji_rozkazow::ZbudujTimery() {
     connect(t, &QTimer::timeout, this, obsluga);
     return t;
   };
-  timerCiagly_ = timer("TimerPracaCiaglaJadra", 500, &Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer);
+  timerCiagly_ = timer("TimerPracaCiaglaJadra", SterowanieBiegiem::OkresOdcinka,
+                       &Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer);
+  // A coarse timer may come late by a twentieth of its interval; slices
+  // keep time by the clock anyway, but even ones show steadier LEDs.
+  timerCiagly_->setTimerType(Qt::PreciseTimer);
   timerKrokowy_ = timer("TimerPracaKrokowa", 500, &Tokno_edycji_rozkazow::TimerPracaKrokowaTimer);
   timerStatusu_ = timer("TimerWyswietlanieDanychCykliICzasuDzialania", 250,
                         &Tokno_edycji_rozkazow::TimerWyswietlanieDanychCykliICzasuDzialaniaTimer);
-  timerZaznaczania_ = timer("TimerZaznaczanieLinii", 1, &Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer);
+  timerZaznaczania_ = timer("TimerZaznaczanieLinii", 0, &Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer);
+  timerZaznaczania_->setSingleShot(true);
   timerStatusu_->start();
-  timerZaznaczania_->start();
+  // Scrolling, edits, resizes and the cursor all repaint the editor's
+  // viewport, which the gutter lines up with.
+  connect(edytor_, &QPlainTextEdit::updateRequest, this, &Tokno_edycji_rozkazow::PlanujMargines);
+  connect(margines_, &Margines::ZmianaRozmiaru, this, &Tokno_edycji_rozkazow::PlanujMargines);
+  PlanujMargines();
 }
 
 void Tokno_edycji_rozkazow::ZbudujPanelGorny(QWidget* panel) {
@@ -561,6 +570,7 @@ void Tokno_edycji_rozkazow::ResetujOkna(int okno) { WczytajPozycjeOkien(okno, st
 void Tokno_edycji_rozkazow::UstawTryb(bool emulacja) {
   sterowanie_.UstawTrybEmulacji(emulacja, edytor_->LiczbaLinii());
   OdswiezPolecenia();
+  PlanujMargines();
 }
 
 void Tokno_edycji_rozkazow::OdswiezPolecenia() {
@@ -614,6 +624,7 @@ void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
   postep_->hide();
   plytka_.lcd.ZerujFlagi();
   pulapki_.Przelicz(mapa_, edytor_->LiczbaLinii());
+  PlanujMargines();
 }
 
 void Tokno_edycji_rozkazow::Run1Click() {
@@ -643,6 +654,7 @@ void Tokno_edycji_rozkazow::BreakPointPulapka1Click() {
 
 void Tokno_edycji_rozkazow::UstawUsunblokade1Click() {
   pulapki_.Przelacz(ustawUsunBlokade_->data().toInt(), mapa_, edytor_->LiczbaLinii());
+  PlanujMargines();
 }
 
 void Tokno_edycji_rozkazow::PrzesuntutajlicznikPC1Click() {
@@ -661,11 +673,13 @@ void Tokno_edycji_rozkazow::IdzDoLinii(int linia) {
   edytor_->horizontalScrollBar()->setValue(0);
   liniaStrzalki_ = linia;
   if (okna_.tabela) okna_.tabela->PrzewinDoLinii(linia);
+  PlanujMargines();
 }
 
 void Tokno_edycji_rozkazow::UstawTimeryBiegu(bool ciagly, bool krokowy) {
   if (ciagly != timerCiagly_->isActive()) ciagly ? timerCiagly_->start() : timerCiagly_->stop();
   if (krokowy != timerKrokowy_->isActive()) krokowy ? timerKrokowy_->start() : timerKrokowy_->stop();
+  PlanujMargines();  // the arrow hides during a continuous run
 }
 
 void Tokno_edycji_rozkazow::OdswiezDiody() {
@@ -733,6 +747,7 @@ void Tokno_edycji_rozkazow::ZmianaTekstu(int pozycja, int usuniete, int dodane) 
   if (liczba != poprzedniaLiczbaLinii_)
     pulapki_.Przesun(poprzedniaLiczbaLinii_, liczba, edytor_->LiniaPozycji(pozycja + dodane));
   poprzedniaLiczbaLinii_ = liczba;
+  PlanujMargines();
 }
 
 void Tokno_edycji_rozkazow::OtworzMenuKontekstowe(const QPoint& gdzie) {
@@ -772,9 +787,13 @@ void Tokno_edycji_rozkazow::KlikNaLiscie(QListWidgetItem* element) {
   edytor_->setFocus();
 }
 
+void Tokno_edycji_rozkazow::PlanujMargines() {
+  if (timerZaznaczania_ && !timerZaznaczania_->isActive()) timerZaznaczania_->start();
+}
+
 void Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer() {
-  // The poll runs every millisecond: it compares a few numbers and builds
-  // the gutter's picture only when one of them moved.
+  // Asked for by every change that may move something; it compares a few
+  // numbers and builds the gutter's picture only when one of them moved.
   const int gora = edytor_->GornaLinia();
   const bool strzalka = sterowanie_.TrybEmulacji() && !sterowanie_.TimerCiagly();
   const std::array<int, 5> klucz = {gora, edytor_->viewport()->height(), edytor_->y() + edytor_->viewport()->y(),
@@ -793,9 +812,17 @@ void Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer() {
   margines_->Pokaz(std::move(s));
 }
 
-void Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer() { sterowanie_.TickCiagly(); }
+void Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer() {
+  sterowanie_.TickCiagly();
+  // A slice that ended at a breakpoint refreshed nothing itself; the board
+  // still shows the state the run stopped in.
+  if (!sterowanie_.TimerCiagly()) emit PoTyknieciuBiegu();
+}
 
-void Tokno_edycji_rozkazow::TimerPracaKrokowaTimer() { sterowanie_.TickKrokowy(); }
+void Tokno_edycji_rozkazow::TimerPracaKrokowaTimer() {
+  sterowanie_.TickKrokowy();
+  emit PoTyknieciuBiegu();
+}
 
 void Tokno_edycji_rozkazow::TimerWyswietlanieDanychCykliICzasuDzialaniaTimer() {
   const TekstyStatusu t = sterowanie_.TickStatusu();

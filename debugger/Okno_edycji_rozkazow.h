@@ -110,9 +110,10 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   SterowanieBiegiem& sterowanie() { return sterowanie_; }
   EdytorRozkazow* edytor() const { return edytor_; }
   int LiniaStrzalki() const { return liniaStrzalki_; }
-  // The gutter's 1 ms poll; other windows that poll at the same rate follow
-  // it instead of waking the program up a second time each millisecond.
-  QTimer* PulsMilisekundowy() const { return timerZaznaczania_; }
+  // The status line's 250 ms pulse, the only timer that runs while nothing
+  // happens; other windows that need a slow look at the machine state
+  // follow it instead of waking the program up themselves.
+  QTimer* PulsStatusu() const { return timerStatusu_; }
 
   static constexpr const char* PrefiksTytulu = "Emulator kelbry WEX";
 
@@ -154,7 +155,8 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
  signals:
   // The first showing, once the board is attached to the core.
   void PierwszePokazanie();
-  // After every continuous-run tick, once the LEDs were read.
+  // After every continuous-run slice (once the LEDs were read, or once it
+  // stopped at a breakpoint) and after every step-mode tick.
   void PoTyknieciuBiegu();
 
  protected:
@@ -206,6 +208,9 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
 
   void TimerPracaCiaglaJadraTimer();
   void TimerPracaKrokowaTimer();
+  // The gutter follows the editor, the breakpoints and the arrow: every
+  // change asks for one look on the next turn of the event loop.
+  void PlanujMargines();
   void TimerZaznaczanieLiniiTimer();
   void TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
 

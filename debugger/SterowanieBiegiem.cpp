@@ -66,9 +66,19 @@ void SterowanieBiegiem::TickCiagly() {
     j_.CzasOdniesienia = teraz;
     j_.BudzetCykli += static_cast<int32_t>(ms) * CykliNaMilisekunde;
   }
+  plytka_.PrzedBiegiem();
+  // The machine's time in cycles and the cycle at which the next PC key is
+  // due, so that the loop compares one number per instruction.
+  uint64_t cykl = CykleMaszyny(j_);
+  uint64_t dostawa = plytka_.NastepnaDostawaPC(cykl);
   while (j_.BudzetCykli > 0) {
+    if (cykl >= dostawa) {
+      plytka_.DostarczKlawiszPC(cykl);
+      dostawa = plytka_.NastepnaDostawaPC(cykl);
+    }
     const int32_t n = j_.KrokJadra();
     j_.LicznikCykli += static_cast<uint32_t>(n);
+    cykl += static_cast<uint64_t>(n);
     // A zero-cycle opcode (A5h) still spends one cycle of the budget: a run
     // of them between real instructions could otherwise hold the tick for
     // minutes, and the unspent budget would pile up from tick to tick.
@@ -83,15 +93,24 @@ void SterowanieBiegiem::PracaKrokowa() {
   UstawTimery(false, true);
 }
 
+int32_t SterowanieBiegiem::Krok() {
+  plytka_.DostarczKlawiszPC(CykleMaszyny(j_));
+  const int32_t n = j_.KrokJadra();
+  j_.LicznikCykli += static_cast<uint32_t>(n);
+  return n;
+}
+
 void SterowanieBiegiem::TickKrokowy() {
-  j_.LicznikCykli += static_cast<uint32_t>(j_.KrokJadra());
+  plytka_.PrzedBiegiem();
+  Krok();
   PokazBiezacaLinie();
   SprawdzPulapke();
 }
 
 void SterowanieBiegiem::StepInto() {
   Pauza();
-  j_.LicznikCykli += static_cast<uint32_t>(j_.KrokJadra());
+  plytka_.PrzedBiegiem();
+  Krok();
   PokazBiezacaLinie();
 }
 
@@ -101,9 +120,9 @@ void SterowanieBiegiem::StepOver() {
   const bool jestPowrot = JestWywolaniem(kod);
   const uint16_t powrot = static_cast<uint16_t>(j_.PC + DlugoscRozkazu[kod]);
   int64_t przydzial = LimitStepOver;
+  plytka_.PrzedBiegiem();
   do {
-    const int32_t n = j_.KrokJadra();
-    j_.LicznikCykli += static_cast<uint32_t>(n);
+    const int32_t n = Krok();
     if (SprawdzPulapke()) return;
     // As in a tick: a call into zero-cycle code comes back round to the call
     // itself, so no count of them in a row would ever end the loop.

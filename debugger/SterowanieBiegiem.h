@@ -68,6 +68,10 @@ class SterowanieBiegiem {
  public:
   static constexpr int32_t CykliNaMilisekunde = 1000;
   static constexpr int32_t LimitStepOver = 10'000'000;
+  // Continuous run goes in slices this many milliseconds apart, so keys,
+  // LEDs and the LCD keep up with the program; the budget arithmetic is
+  // the same at any interval.
+  static constexpr int OkresOdcinka = 10;
 
   SterowanieBiegiem(Jadro& jadro, PlytkaKelbra& plytka, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar,
                     ObslugaBiegu& okno)
@@ -104,8 +108,13 @@ class SterowanieBiegiem {
 
  private:
   void UstawTimery(bool ciagly, bool krokowy);
+  // One instruction outside continuous run, with the PC key due before it.
+  int32_t Krok();
 
   Jadro& j_;
+  // The board whose keys the program reads: before every slice or step its
+  // key bytes are restored, and typed PC keys reach SBUF between the
+  // instructions when they are due.
   PlytkaKelbra& plytka_;
   Pulapki& pulapki_;
   const MapaAdresow& mapa_;

@@ -13,9 +13,9 @@
 ;
 ; Strzałki dają kody 25h-28h, te same co znaki % & ' ( i też są wypisywane.
 ;
-; Emulator wykonuje program porcjami, dwa razy na sekundę (po 500 000 cykli).
-; Klawisze naciśnięte w ciągu jednego półsekundowego okresu nadpisują SBUF
-; i program zobaczy tylko ostatni z nich: pisz spokojnie.
+; Klawisze naciśnięte szybciej, niż program je odbiera, czekają w kolejce
+; i docierają do SBUF jeden po drugim, co najmniej 1000 cykli po sobie, jak
+; znaki z portu szeregowego: program zobaczy każdy z nich.
 
 ADR_LCD_ROZKAZ  equ 0FFF0h
 ADR_LCD_STATUS  equ 0FFF1h

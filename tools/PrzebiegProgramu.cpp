@@ -10,14 +10,16 @@ namespace kelbra::wsad {
 
 namespace {
 
-void Zastosuj(PlytkaKelbra& plytka, const ZdarzeniePlytki& z) {
+void Zastosuj(PlytkaKelbra& plytka, const ZdarzeniePlytki& z, uint64_t cykl) {
   switch (z.rodzaj) {
     case ZdarzeniePlytki::Rodzaj::KlStatyczny: plytka.PrzelaczKlStatyczny(z.Numer); break;
     case ZdarzeniePlytki::Rodzaj::KlDynamicznyDol: plytka.KlDynamicznyMyszDol(z.Numer); break;
     // Let go with the pointer still on the button.
     case ZdarzeniePlytki::Rodzaj::KlDynamicznyGora: plytka.KlDynamicznyMyszGora(z.Numer, 1); break;
+    // The window's field does the same: the key's last delivery enters the
+    // serial line.
     case ZdarzeniePlytki::Rodzaj::KlawiszPC:
-      for (uint8_t bajt : z.Dostawy) plytka.KlawiszPC(bajt);
+      if (!z.Dostawy.empty()) plytka.WpiszKlawiszPC(z.Dostawy.back(), cykl);
       break;
   }
 }
@@ -32,13 +34,17 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
   uint64_t doSladu = slad ? u.Slad : 0;
   bool sladTrwa = !u.SladOd;
 
+  if (u.Zdarzenia) plytka.KolejkaPC.UstawOdstep(u.Zdarzenia->OdstepKlawiszyPC);
+
   WynikPrzebiegu w;
   size_t nastepne = 0;
   // The limit is charged as a tick charges its budget, so that CODE made of
   // the zero-cycle A5h still ends the run; it equals w.Cykle until an A5h runs.
   uint64_t zuzyte = 0;
   while (zuzyte < u.Cykle && j.PC != stop) {
-    while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= w.Cykle) Zastosuj(plytka, zdarzenia[nastepne++]);
+    while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= w.Cykle)
+      Zastosuj(plytka, zdarzenia[nastepne++], w.Cykle);
+    plytka.DostarczKlawiszPC(w.Cykle);
     if (w.Cykle >= nastepnaKopia) {
       plytka.KopiujKlawisze();
       nastepnaKopia = (w.Cykle / OkresKopiiKlawiszy + 1) * OkresKopiiKlawiszy;
@@ -54,8 +60,9 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
     }
     // Up to the next thing to do, with nothing but the stop checks between
     // the instructions.
-    const uint64_t granica = std::min(
-        {u.Cykle, nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia});
+    const uint64_t granica =
+        std::min({u.Cykle, nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia,
+                  plytka.NastepnaDostawaPC(w.Cykle)});
     const int32_t poczatekSladu = doSladu > 0 ? *u.SladOd : -1;
     do {
       const int32_t n = j.KrokJadra();

@@ -225,6 +225,7 @@ std::string ListaZdarzen::Miejsce(const ZdarzeniePlytki& z) const {
 }
 
 ListaZdarzen BudowaZdarzen::Zakoncz() && {
+  lista_.OdstepKlawiszyPC = odstep_;
   const auto wczesniej = [](const ZdarzeniePlytki& a, const ZdarzeniePlytki& b) { return a.Cykl < b.Cykl; };
   // A script in time order, the usual case, is left as it is.
   if (!std::is_sorted(lista_.Zdarzenia.begin(), lista_.Zdarzenia.end(), wczesniej)) {

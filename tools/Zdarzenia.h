@@ -35,6 +35,8 @@ struct ListaZdarzen {
   // True when any input was scripted, even a script with no events: the
   // periodic key copy runs then.
   bool Skryptowane = false;
+  // The serial line's spacing of PC keys, in machine cycles.
+  uint64_t OdstepKlawiszyPC = DomyslnyOdstepKlawiszyPC;
 
   // Where an event was given: "--key S1@100" or "plik.txt:12".
   std::string Miejsce(const ZdarzeniePlytki& z) const;

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "Plytka.h"
 #include "Program.h"
 #include "SterowanieBiegiem.h"
 
@@ -97,6 +98,103 @@ TEST_F(Bieg, BreakpointStopsBeforeItsInstructionAndTheNextRunGoesOn) {
   EXPECT_EQ(j.BudzetCykli, 500'000 - 7);
   s.ResetKelbry();
   EXPECT_EQ(j.BudzetCykli, 0);
+}
+
+// Slices of the continuous run keep the tick's arithmetic: 1,000 cycles a
+// millisecond, whole seconds dropped, a deficit paid by the next slice.
+TEST_F(Bieg, ShortSlicesKeepTheBudgetArithmetic) {
+  Start({"petla: mul ab", "  sjmp petla"});  // 4 + 2 cycles a turn
+  s.Run();
+  j.BudzetCykli = 3;
+  const struct {
+    int64_t ms;
+    uint32_t cykle;  // executed in the slice
+    int32_t budzet;  // left after it
+  } przypadki[] = {
+      {0, 4, -1},            // same millisecond: the budget alone, overspent
+      {10, 10'002, -3},      // 10 ms give 10,000; the last instruction runs whole
+      {10, 9'998, -1},       // the deficit is paid by the next slice
+      {1'250, 250'000, -1},  // a stall of 1.25 s adds a quarter of a million
+      {1'000, 0, -1},        // a whole second alone adds nothing...
+      {7, 7'002, -3},        // ...and is not counted later either
+      {20, 19'998, -1},
+  };
+  for (const auto& c : przypadki) {
+    SCOPED_TRACE(c.ms);
+    const uint32_t przed = j.LicznikCykli;
+    zegar += c.ms;
+    s.TickCiagly();
+    EXPECT_EQ(j.LicznikCykli - przed, c.cykle);
+    EXPECT_EQ(j.BudzetCykli, c.budzet);
+  }
+  EXPECT_EQ(okno.diody, 7);  // the LEDs follow every slice
+  // F12 clears what is left.
+  s.ResetKelbry();
+  EXPECT_EQ(j.BudzetCykli, 0);
+  EXPECT_EQ(SterowanieBiegiem::OkresOdcinka, 10);
+}
+
+TEST_F(Bieg, ABreakpointEndsTheSliceAtOnce) {
+  Start({"  mov r7,#0", "petla: inc r7", "  nop", "  sjmp petla"});
+  b.Przelacz(2, p.mapa, 4);
+  s.Run();
+  zegar += 10;
+  s.TickCiagly();
+  EXPECT_EQ(j.PC, 3);
+  EXPECT_EQ(j.LicznikCykli, 3u);
+  EXPECT_EQ(j.BudzetCykli, 10'000 - 3);
+  EXPECT_FALSE(s.TimerCiagly());
+  EXPECT_EQ(okno.diody, 0);
+}
+
+// The board beside run control: typed keys reach a polling program between
+// the instructions, and the key bytes are restored before every run.
+class BiegZPlytka : public Bieg {
+ protected:
+  void SetUp() override { PodlaczPlytke(j, plytka); }
+};
+
+TEST_F(BiegZPlytka, KeysTypedAtOnceReachAPollingProgramOneAMillisecond) {
+  // Stores every received character from 40h on.
+  Start({"  mov r0,#40h", "czekaj: jnb ri,czekaj", "  clr ri", "  mov @r0,sbuf", "  inc r0", "  sjmp czekaj"});
+  s.Run();
+  for (uint8_t k : {0x61, 0x62, 0x63}) plytka.WpiszKlawiszPC(k);
+  const std::vector<uint8_t> poOdcinkach[] = {{0x61}, {0x61, 0x62}, {0x61, 0x62, 0x63}, {0x61, 0x62, 0x63}};
+  for (const auto& oczekiwane : poOdcinkach) {
+    zegar += 1;  // slices of 1,000 cycles: one key each
+    s.TickCiagly();
+    std::vector<uint8_t> odebrane;
+    for (uint8_t a = 0x40; j.Data[a] != 0; ++a) odebrane.push_back(j.Data[a]);
+    EXPECT_EQ(odebrane, oczekiwane);
+  }
+  // Step into hands over a key due before its instruction, too.
+  plytka.WpiszKlawiszPC(0x64);
+  plytka.WpiszKlawiszPC(0x65);
+  EXPECT_EQ(j.Data[sfr::SBUF], 0x64);
+  j.LicznikCykli += 1000;
+  s.StepInto();
+  EXPECT_EQ(j.Data[sfr::SBUF], 0x65);
+}
+
+TEST_F(BiegZPlytka, KeyBytesAreRestoredBeforeEverySliceOnlyWhileTheBoardShowsThem) {
+  Start({"  sjmp $"});
+  plytka.PrzelaczKlDynamiczny(0);
+  for (bool pokazana : {false, true}) {
+    SCOPED_TRACE(pokazana);
+    plytka.KopiaKlawiszy = pokazana;
+    const uint8_t oczekiwany = pokazana ? 0xFE : 0x00;
+    j.Xdata[0xFFE1] = 0x00;
+    s.Run();
+    zegar += 10;
+    s.TickCiagly();
+    EXPECT_EQ(j.Xdata[0xFFE1], oczekiwany);
+    j.Xdata[0xFFE1] = 0x00;
+    s.StepInto();
+    EXPECT_EQ(j.Xdata[0xFFE1], oczekiwany);
+    j.Xdata[0xFFE1] = 0x00;
+    s.StepOver();
+    EXPECT_EQ(j.Xdata[0xFFE1], oczekiwany);
+  }
 }
 
 // A step over of 2 (lcall) + 2 + 165 * (4 + 157 * (2 + 2 * 191 + 2)) + nops + 2 (ret)

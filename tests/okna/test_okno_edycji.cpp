@@ -22,6 +22,7 @@
 #include <QToolButton>
 
 #include "EdytorRozkazow.h"
+#include "Margines.h"
 #include "Ograniczenia.h"
 #include "Okno_edycji_rozkazow.h"
 #include "Plytka.h"
@@ -377,6 +378,47 @@ TEST(TlumaczenieQt, PrzyciskiStandardoweMowiaPoPolsku) {
   EXPECT_EQ(pytanie.button(QMessageBox::Yes)->text().remove('&'), "Tak");
   EXPECT_EQ(pytanie.button(QMessageBox::No)->text().remove('&'), "Nie");
   EXPECT_EQ(pytanie.button(QMessageBox::Cancel)->text().remove('&'), "Anuluj");
+}
+
+// The gutter is told of every change instead of polling: scrolling, edits,
+// resizes, breakpoints and the arrow each show within a frame, and nothing
+// runs while nothing changes.
+TEST_F(OknoEdycji, GutterFollowsChangesWithoutPolling) {
+  QStringList linie;
+  for (int k = 0; k < 200; ++k) linie << "nop";
+  edytor()->setPlainText(linie.join('\n'));
+  const Margines* m = okno.findChild<Margines*>("PanelLewy");
+  ASSERT_NE(m, nullptr);
+  auto zaRamke = [](auto warunek) { return QTest::qWaitFor(warunek, 50); };
+  auto znacznik = [&](int k) {
+    return k < static_cast<int>(m->Stan().Znaczniki.size()) && m->Stan().Znaczniki[static_cast<size_t>(k)];
+  };
+
+  QTextCursor k(edytor()->document()->findBlockByNumber(45));
+  edytor()->setTextCursor(k);
+  klawisz(Qt::Key_F5);
+  EXPECT_TRUE(zaRamke([&] { return znacznik(45 - edytor()->GornaLinia()); }));
+  edytor()->verticalScrollBar()->setValue(40);
+  EXPECT_TRUE(zaRamke([&] { return edytor()->GornaLinia() == 40 && znacznik(5) && !znacznik(6); }));
+  // A line inserted above moves the breakpoint with its line.
+  edytor()->setTextCursor(QTextCursor(edytor()->document()->findBlockByNumber(41)));
+  klawisz(Qt::Key_Return);
+  EXPECT_TRUE(zaRamke([&] { return znacznik(6) && !znacznik(5); }));
+  const size_t widoczne = m->Stan().Znaczniki.size();
+  okno.resize(okno.width(), okno.height() + 130);
+  const size_t wiecej = static_cast<size_t>(130 / edytor()->WysokoscLinii());
+  EXPECT_TRUE(zaRamke([&] { return m->Stan().Znaczniki.size() >= widoczne + wiecej; }));
+
+  // The arrow: shown in emulation mode, hidden during a continuous run.
+  EXPECT_EQ(m->Stan().LiniaStrzalki, -1);
+  klawisz(Qt::Key_F9);
+  EXPECT_TRUE(zaRamke([&] { return edytor()->GornaLinia() == 0 && m->Stan().LiniaStrzalki == 0; }));
+  klawisz(Qt::Key_F9, Qt::ControlModifier);
+  EXPECT_TRUE(zaRamke([&] { return m->Stan().LiniaStrzalki == -1; }));
+  klawisz(Qt::Key_F11);
+  EXPECT_TRUE(zaRamke([&] { return m->Stan().LiniaStrzalki >= 0; }));
+  QTest::qWait(20);
+  EXPECT_FALSE(timer("TimerZaznaczanieLinii")->isActive());
 }
 
 }  // namespace

@@ -106,6 +106,19 @@ TEST_F(Przebieg, PcKeysArriveInSbufWithRiAndOnlyTheLastDeliveryIsSeen) {
   EXPECT_EQ(j->Data[0x43], 0x00);
 }
 
+// Scripted keys share the window's serial line: a key given while another
+// is still on its way waits its 1,000 cycles instead of overwriting it.
+TEST_F(Przebieg, OverlappingScriptedKeysQueueOnTheSerialLine) {
+  Program({"mov r0,#40h", "czekaj: jnb ri,czekaj", "clr ri", "mov a,sbuf", "mov @r0,a", "inc r0", "sjmp czekaj"});
+  Uruchom(10000, "1000 pc-key ab\n1200 pc-key c\n1300 pc-key d\n");
+  // a at 1000; c and d come before b's turn at 2000 and go first.
+  EXPECT_EQ(j->Data[0x40], 0x61);
+  EXPECT_EQ(j->Data[0x41], 0x63);
+  EXPECT_EQ(j->Data[0x42], 0x64);
+  EXPECT_EQ(j->Data[0x43], 0x62);
+  EXPECT_EQ(plytka->KolejkaPC.Rozmiar(), 0u);
+}
+
 // Presses nothing itself: writes over the dynamic keys' byte after a while,
 // then keeps a copy of what it reads there in 30h.
 const std::vector<std::string> NadpisanieKlawiszy = {
