@@ -33,12 +33,15 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
   const int32_t stop = u.DoPC ? *u.DoPC : -1;
   uint64_t doSladu = slad ? u.Slad : 0;
   bool sladTrwa = !u.SladOd;
+  const size_t kontrole = u.Kontrole ? u.Kontrole->size() : 0;
+  size_t nastepnaKontrola = 0;
 
   WynikPrzebiegu w;
   size_t nastepne = 0;
   uint32_t zerowe = 0;
   while (w.Cykle < u.Cykle && j.PC != stop && zerowe <= LimitZerowych) {
     while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= w.Cykle) Zastosuj(plytka, zdarzenia[nastepne++]);
+    while (nastepnaKontrola < kontrole && (*u.Kontrole)[nastepnaKontrola] <= w.Cykle) u.Kontrola(nastepnaKontrola++);
     if (w.Cykle >= nastepnaKopia) {
       plytka.KopiujKlawisze();
       nastepnaKopia = (w.Cykle / OkresKopiiKlawiszy + 1) * OkresKopiiKlawiszy;
@@ -54,8 +57,9 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
     }
     // Up to the next thing to do, with nothing but the stop checks between
     // the instructions.
-    const uint64_t granica = std::min(
-        {u.Cykle, nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia});
+    const uint64_t granica =
+        std::min({u.Cykle, nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia,
+                  nastepnaKontrola < kontrole ? (*u.Kontrole)[nastepnaKontrola] : UINT64_MAX});
     const int32_t poczatekSladu = doSladu > 0 ? *u.SladOd : -1;
     do {
       const int32_t n = j.KrokJadra();
