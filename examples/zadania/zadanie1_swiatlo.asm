@@ -12,7 +12,7 @@
 ; Wskazówka: pętla opóźniająca z dwoma licznikami (DJNZ w DJNZ) i rozkaz
 ; RL A, który przesuwa bity akumulatora w lewo.
 ;
-; Sprawdzenie: F4 w programie albo
+; Sprawdzenie: polecenie
 ;   kelbra-batch zadanie1_swiatlo.asm
 ; sprawdza położenie światła w środku każdego z dziesięciu pierwszych
 ; okresów (po 5 000, 15 000, ..., 95 000 cykli).

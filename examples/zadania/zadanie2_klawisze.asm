@@ -13,7 +13,7 @@
 ;   0FFE1h: K0 = bit 0 ... K7 = bit 7
 ;   0FFE2h: K8 = bit 0 ... K15 = bit 7
 ;
-; Sprawdzenie: F4 w programie albo
+; Sprawdzenie: polecenie
 ;   kelbra-batch zadanie2_klawisze.asm
 ; naciska i puszcza klawisze w podanych cyklach i sprawdza P1 po każdej
 ; zmianie:

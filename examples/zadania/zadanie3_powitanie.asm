@@ -13,7 +13,7 @@
 ;   80h+k  pisanie od kolumny k linii 1, 0C0h+k  od kolumny k linii 2
 ; Gotowe procedury są w przykładzie napis_lcd.asm.
 ;
-; Sprawdzenie: F4 w programie albo
+; Sprawdzenie: polecenie
 ;   kelbra-batch zadanie3_powitanie.asm
 ; sprawdza obie linie po 0,1 s pracy.
 ;
