@@ -198,15 +198,17 @@ std::optional<std::string> SprawdzOczekiwanie(const Oczekiwanie& o, const Jadro&
 
 Sprawdzanie::Sprawdzanie(const std::vector<Oczekiwanie>& oczekiwania)
     : oczekiwania_(oczekiwania), wyniki_(oczekiwania.size()) {
-  for (const Oczekiwanie& o : oczekiwania)
-    if (o.cykl) cykle_.push_back(*o.cykl);
-  std::sort(cykle_.begin(), cykle_.end());
-  cykle_.erase(std::unique(cykle_.begin(), cykle_.end()), cykle_.end());
+  for (size_t i = 0; i < oczekiwania.size(); ++i)
+    if (oczekiwania[i].cykl) kolejnosc_.push_back(i);
+  std::stable_sort(kolejnosc_.begin(), kolejnosc_.end(),
+                   [&](size_t a, size_t b) { return *oczekiwania[a].cykl < *oczekiwania[b].cykl; });
+  for (size_t i : kolejnosc_)
+    if (cykle_.empty() || cykle_.back() != *oczekiwania[i].cykl) cykle_.push_back(*oczekiwania[i].cykl);
 }
 
 void Sprawdzanie::WCyklu(size_t k, const Jadro& j, const Lcd& lcd) {
-  for (size_t i = 0; i < oczekiwania_.size(); ++i)
-    if (oczekiwania_[i].cykl == cykle_[k]) wyniki_[i] = ZbadajOczekiwanie(oczekiwania_[i], j, lcd);
+  for (; nastepny_ < kolejnosc_.size() && *oczekiwania_[kolejnosc_[nastepny_]].cykl <= cykle_[k]; ++nastepny_)
+    wyniki_[kolejnosc_[nastepny_]] = ZbadajOczekiwanie(oczekiwania_[kolejnosc_[nastepny_]], j, lcd);
 }
 
 void Sprawdzanie::NaKoncu(uint64_t cykle, const Jadro& j, const Lcd& lcd) {

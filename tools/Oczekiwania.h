@@ -63,7 +63,7 @@ class Sprawdzanie {
   explicit Sprawdzanie(const std::vector<Oczekiwanie>& oczekiwania);
   // The cycles to stop at, ascending, without repeats.
   const std::vector<uint64_t>& Cykle() const { return cykle_; }
-  // The run has reached Cykle()[k].
+  // The run has reached Cykle()[k]; calls come in ascending k.
   void WCyklu(size_t k, const Jadro& j, const Lcd& lcd);
   // Checks those without a cycle; those whose cycle never came stay unchecked.
   void NaKoncu(uint64_t cykle, const Jadro& j, const Lcd& lcd);
@@ -74,6 +74,8 @@ class Sprawdzanie {
 
  private:
   const std::vector<Oczekiwanie>& oczekiwania_;
+  std::vector<size_t> kolejnosc_;  // those with a cycle, by cycle
+  size_t nastepny_ = 0;            // the first of them not yet checked
   std::vector<uint64_t> cykle_;
   std::vector<WynikOczekiwania> wyniki_;
   uint64_t koniec_ = 0;

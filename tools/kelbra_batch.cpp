@@ -17,7 +17,6 @@
 #include "IntelHex.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
-#include "LiczbyOpcji.h"
 #include "ObrazLcd.h"
 #include "Oczekiwania.h"
 #include "OpcjeWsadu.h"
