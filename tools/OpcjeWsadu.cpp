@@ -23,7 +23,7 @@ std::optional<std::string> OdmowaWZadaniu(const std::string& a) {
   if (a == "--script") return "--script nie nalezy do zadania: klawisze podaje sie przez --key, --release, --pc-key";
   if (Jedna(a, {"--task", "--no-task", "--help", "-h"})) return a + " nie nalezy do zadania";
   if (a.size() > 1 && a[0] == '-') return {};
-  return "nadmiarowy argument w zadaniu: " + a + " (pliki podaje sie w wierszu polecen)";
+  return "nadmiarowy argument w zadaniu: \"" + a + "\" (pliki podaje sie w wierszu polecen)";
 }
 
 }  // namespace

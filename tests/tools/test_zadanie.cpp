@@ -125,7 +125,8 @@ TEST(Zadanie, ZadanieNieDajeWydrukuAniPlikowIZlaWartoscNazywaLinie) {
       {"--task z.asm", "--task nie nalezy do zadania"},
       {"--no-task", "--no-task nie nalezy do zadania"},
       {"-h", "-h nie nalezy do zadania"},
-      {"rozwiazanie.asm", "nadmiarowy argument w zadaniu: rozwiazanie.asm (pliki podaje sie w wierszu polecen)"},
+      {"rozwiazanie.asm", "nadmiarowy argument w zadaniu: \"rozwiazanie.asm\" (pliki podaje sie w wierszu polecen)"},
+      {"''", "nadmiarowy argument w zadaniu: \"\" (pliki podaje sie w wierszu polecen)"},
   };
   for (const auto& p : przypadki) {
     OpcjeWsadu o;
