@@ -88,9 +88,21 @@ std::string CzytajOczekiwanie(std::string_view zapis, Oczekiwanie& o) {
   const size_t rowna = zapis.find('=');
   if (rowna == std::string_view::npos) return "--expect " + std::string(zapis) + ": brak =";
   const std::string_view lewa = zapis.substr(0, rowna);
-  const std::string_view prawa = zapis.substr(rowna + 1);
+  std::string_view prawa = zapis.substr(rowna + 1);
   std::string blad = CzytajNazwe(lewa, o);
-  if (blad.empty() && o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd) {
+  const bool lcd = o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd;
+  if (const size_t malpa = prawa.rfind('@'); blad.empty() && malpa != std::string_view::npos) {
+    const std::string_view ogon = prawa.substr(malpa + 1);
+    const bool cyfry = !ogon.empty() && std::all_of(ogon.begin(), ogon.end(), [](char c) { return c >= '0' && c <= '9'; });
+    // An LCD text may hold "@" itself; a value never does.
+    if (!lcd || cyfry) {
+      const auto cykl = LiczbaDziesietna(ogon);
+      if (cykl) o.cykl = *cykl;
+      else blad = "niepoprawny cykl \"" + std::string(ogon) + "\" (liczba dziesietna od 0)";
+      prawa = prawa.substr(0, malpa);
+    }
+  }
+  if (blad.empty() && lcd) {
     blad = CzytajTekstLcd(prawa, o);
   } else if (blad.empty()) {
     const bool pc = o.rodzaj == Oczekiwanie::Rodzaj::PC;
@@ -111,15 +123,16 @@ std::string TekstLiniiLcd(const Lcd& lcd, int linia) {
   return std::string(BezKoncowychSpacji(tekst));
 }
 
-std::optional<std::string> SprawdzOczekiwanie(const Oczekiwanie& o, const Jadro& j, const Lcd& lcd) {
+WynikOczekiwania ZbadajOczekiwanie(const Oczekiwanie& o, const Jadro& j, const Lcd& lcd) {
   using R = Oczekiwanie::Rodzaj;
+  WynikOczekiwania w;
+  w.sprawdzone = true;
   if (o.rodzaj == R::LiniaLcd) {
-    const std::string jest = TekstLiniiLcd(lcd, o.adres);
-    if (jest == o.tekst) return std::nullopt;
-    std::string powod;
-    if (!lcd.Flagi.WyswietlaczWlaczony) powod = " (wyswietlacz wylaczony)";
-    else if (o.adres >= lcd.LiczbaLinii) powod = " (linia nie jest wyswietlana)";
-    return "Oczekiwano " + o.nazwa + "=\"" + o.tekst + "\", jest \"" + jest + "\"" + powod;
+    w.jest = TekstLiniiLcd(lcd, o.adres);
+    w.spelnione = w.jest == o.tekst;
+    if (!lcd.Flagi.WyswietlaczWlaczony) w.powod = WynikOczekiwania::Powod::WyswietlaczWylaczony;
+    else if (o.adres >= lcd.LiczbaLinii) w.powod = WynikOczekiwania::Powod::LiniaNiewyswietlana;
+    return w;
   }
   int32_t jest = 0;
   switch (o.rodzaj) {
@@ -130,9 +143,86 @@ std::optional<std::string> SprawdzOczekiwanie(const Oczekiwanie& o, const Jadro&
     case R::Xdata: jest = j.Xdata[o.adres]; break;
     case R::LiniaLcd: break;
   }
-  if (jest == o.wartosc) return std::nullopt;
-  const int cyfry = o.rodzaj == R::PC ? 4 : 2;
-  return "Oczekiwano " + o.nazwa + "=" + Szesnastkowo(o.wartosc, cyfry) + ", jest " + Szesnastkowo(jest, cyfry);
+  w.spelnione = jest == o.wartosc;
+  w.jest = Szesnastkowo(jest, o.rodzaj == R::PC ? 4 : 2);
+  return w;
+}
+
+namespace {
+
+// The expected and the found value as the lines show them.
+std::string Wartosc(const Oczekiwanie& o) {
+  if (o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd) return "\"" + o.tekst + "\"";
+  return Szesnastkowo(o.wartosc, o.rodzaj == Oczekiwanie::Rodzaj::PC ? 4 : 2);
+}
+
+std::string Znaleziona(const Oczekiwanie& o, const WynikOczekiwania& w) {
+  return o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd ? "\"" + w.jest + "\"" : w.jest;
+}
+
+// "po 1 cyklu", "po 5 cyklach": the locative has one plural form.
+std::string PoCyklach(uint64_t n) { return "po " + std::to_string(n) + (n == 1 ? " cyklu" : " cyklach"); }
+
+}  // namespace
+
+std::string LiniaNiespelnionego(const Oczekiwanie& o, const WynikOczekiwania& w, uint64_t koniec) {
+  std::string linia = "Oczekiwano " + o.nazwa + "=" + Wartosc(o);
+  if (o.cykl) linia += " w cyklu " + std::to_string(*o.cykl);
+  if (!w.sprawdzone) return linia + ", przebieg skonczyl sie w cyklu " + std::to_string(koniec);
+  linia += ", jest " + Znaleziona(o, w);
+  switch (w.powod) {
+    case WynikOczekiwania::Powod::WyswietlaczWylaczony: linia += " (wyswietlacz wylaczony)"; break;
+    case WynikOczekiwania::Powod::LiniaNiewyswietlana: linia += " (linia nie jest wyswietlana)"; break;
+    case WynikOczekiwania::Powod::Brak: break;
+  }
+  return linia;
+}
+
+std::string WierszSprawdzenia(const Oczekiwanie& o, const WynikOczekiwania& w, uint64_t koniec) {
+  std::string wiersz = o.nazwa + (o.cykl ? " " + PoCyklach(*o.cykl) : std::string(" na końcu przebiegu")) + ": ";
+  if (!w.sprawdzone) return wiersz + "nie sprawdzono, przebieg skończył się " + PoCyklach(koniec);
+  wiersz += "oczekiwano " + Wartosc(o) + ", jest " + Znaleziona(o, w);
+  switch (w.powod) {
+    case WynikOczekiwania::Powod::WyswietlaczWylaczony: wiersz += " (wyświetlacz wyłączony)"; break;
+    case WynikOczekiwania::Powod::LiniaNiewyswietlana: wiersz += " (linia nie jest wyświetlana)"; break;
+    case WynikOczekiwania::Powod::Brak: break;
+  }
+  return wiersz;
+}
+
+std::optional<std::string> SprawdzOczekiwanie(const Oczekiwanie& o, const Jadro& j, const Lcd& lcd) {
+  const WynikOczekiwania w = ZbadajOczekiwanie(o, j, lcd);
+  if (w.spelnione) return std::nullopt;
+  return LiniaNiespelnionego(o, w, 0);
+}
+
+Sprawdzanie::Sprawdzanie(const std::vector<Oczekiwanie>& oczekiwania)
+    : oczekiwania_(oczekiwania), wyniki_(oczekiwania.size()) {
+  for (size_t i = 0; i < oczekiwania.size(); ++i)
+    if (oczekiwania[i].cykl) kolejnosc_.push_back(i);
+  std::stable_sort(kolejnosc_.begin(), kolejnosc_.end(),
+                   [&](size_t a, size_t b) { return *oczekiwania[a].cykl < *oczekiwania[b].cykl; });
+  for (size_t i : kolejnosc_)
+    if (cykle_.empty() || cykle_.back() != *oczekiwania[i].cykl) cykle_.push_back(*oczekiwania[i].cykl);
+}
+
+void Sprawdzanie::WCyklu(size_t k, const Jadro& j, const Lcd& lcd) {
+  for (; nastepny_ < kolejnosc_.size() && *oczekiwania_[kolejnosc_[nastepny_]].cykl <= cykle_[k]; ++nastepny_)
+    wyniki_[kolejnosc_[nastepny_]] = ZbadajOczekiwanie(oczekiwania_[kolejnosc_[nastepny_]], j, lcd);
+}
+
+void Sprawdzanie::NaKoncu(uint64_t cykle, const Jadro& j, const Lcd& lcd) {
+  koniec_ = cykle;
+  // A cycle the run reached without a further instruction sees the final
+  // state: nothing changes before the next instruction would start.
+  for (size_t i = 0; i < oczekiwania_.size(); ++i) {
+    const Oczekiwanie& o = oczekiwania_[i];
+    if (!wyniki_[i].sprawdzone && (!o.cykl || *o.cykl <= cykle)) wyniki_[i] = ZbadajOczekiwanie(o, j, lcd);
+  }
+}
+
+size_t Sprawdzanie::Spelnione() const {
+  return static_cast<size_t>(std::count_if(wyniki_.begin(), wyniki_.end(), [](const WynikOczekiwania& w) { return w.spelnione; }));
 }
 
 }  // namespace kelbra::wsad

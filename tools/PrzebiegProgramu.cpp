@@ -33,6 +33,8 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
   const int32_t stop = u.DoPC ? *u.DoPC : -1;
   uint64_t doSladu = slad ? u.Slad : 0;
   bool sladTrwa = !u.SladOd;
+  const size_t kontrole = u.Kontrole ? u.Kontrole->size() : 0;
+  size_t nastepnaKontrola = 0;
 
   if (u.Zdarzenia) plytka.KolejkaPC.UstawOdstep(u.Zdarzenia->OdstepKlawiszyPC);
 
@@ -44,6 +46,7 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
   while (zuzyte < u.Cykle && j.PC != stop) {
     while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= w.Cykle)
       Zastosuj(plytka, zdarzenia[nastepne++], w.Cykle);
+    while (nastepnaKontrola < kontrole && (*u.Kontrole)[nastepnaKontrola] <= w.Cykle) u.Kontrola(nastepnaKontrola++);
     plytka.DostarczKlawiszPC(w.Cykle);
     if (w.Cykle >= nastepnaKopia) {
       plytka.KopiujKlawisze();
@@ -62,6 +65,7 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
     // the instructions.
     const uint64_t granica =
         std::min({u.Cykle, nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia,
+                  nastepnaKontrola < kontrole ? (*u.Kontrole)[nastepnaKontrola] : UINT64_MAX,
                   plytka.NastepnaDostawaPC(w.Cykle)});
     const int32_t poczatekSladu = doSladu > 0 ? *u.SladOd : -1;
     do {

@@ -28,6 +28,11 @@ struct UstawieniaPrzebiegu {
   const ListaZdarzen* Zdarzenia = nullptr;
   uint64_t Slad = 0;               // instructions to trace
   std::optional<uint16_t> SladOd;  // trace from the first arrival at this address
+  // Cycles, ascending, at which Kontrola(k) is called for the k-th: after
+  // that cycle's events, before the first instruction that starts at or
+  // after it.
+  const std::vector<uint64_t>* Kontrole = nullptr;
+  std::function<void(size_t k)> Kontrola;
 };
 
 struct WynikPrzebiegu {

@@ -16,15 +16,16 @@
 #include "IntelHex.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
-#include "LiczbyOpcji.h"
 #include "ObrazLcd.h"
 #include "Oczekiwania.h"
+#include "OpcjeWsadu.h"
 #include "PlikNaDysku.h"
 #include "PlikZrodlowy.h"
 #include "Plytka.h"
 #include "PrzebiegProgramu.h"
 #include "Tekst.h"
 #include "WydrukPRN.h"
+#include "Zadanie.h"
 #include "Zdarzenia.h"
 
 namespace {
@@ -37,23 +38,16 @@ constexpr int KodPoprawny = 0;
 constexpr int KodOczekiwan = 3;
 constexpr int KodBleduAsemblacji = 1;
 constexpr int KodBleduWywolania = 2;
-// A run to an address that is never reached still ends: after 1,000 s of
-// emulated time.
-constexpr uint64_t DomyslnyLimitCykli = 1'000'000'000;
+using wsad::DomyslnyLimitCykli;
+using Opcje = wsad::OpcjeWsadu;
 
-struct Opcje {
-  std::optional<uint64_t> cykle;
-  std::optional<uint16_t> doPC;
-  bool zrzut = false;
-  bool prn = false;
-  bool hex = false;
-  wsad::ListaZdarzen zdarzenia;
-  std::vector<wsad::Oczekiwanie> oczekiwania;
-  uint64_t slad = 0;
-  std::optional<uint16_t> sladOd;
-  std::string png;
-  std::vector<std::string> pliki;
-};
+constexpr const char* Uzycie =
+    "uzycie: kelbra-batch [--prn] [--hex] [--cycles N] [--until-pc ADRES] [--dump]\n"
+    "        [--key NAZWA@CYKL] [--release NAZWA@CYKL] [--pc-key TEKST@CYKL] [--pc-key-gap N]\n"
+    "        [--script PLIK] [--expect CO=WARTOSC[@CYKL]] [--trace N] [--trace-from ADRES]\n"
+    "        [--lcd-png PLIK.png] [--task ZADANIE.asm | --no-task] [--help] PLIK.asm...\n"
+    "        (PLIK.hex lub PLIK.bin: gotowy obraz CODE; wiersze ;#kelbra w pliku\n"
+    "        podaja opcje przebiegu przed opcjami z wiersza polecen)\n";
 
 void Komunikat(const std::string& tekst) {
   std::fflush(stdout);
@@ -62,12 +56,13 @@ void Komunikat(const std::string& tekst) {
 
 [[noreturn]] void Zakoncz(const std::string& komunikat) {
   Komunikat(komunikat);
-  std::fprintf(stderr,
-               "uzycie: kelbra-batch [--prn] [--hex] [--cycles N] [--until-pc ADRES] [--dump]\n"
-               "        [--key NAZWA@CYKL] [--release NAZWA@CYKL] [--pc-key TEKST@CYKL] [--pc-key-gap N]\n"
-               "        [--script PLIK] [--expect CO=WARTOSC] [--trace N] [--trace-from ADRES]\n"
-               "        [--lcd-png PLIK.png] PLIK.asm...\n"
-               "        (PLIK.hex lub PLIK.bin: gotowy obraz CODE)\n");
+  std::fputs(Uzycie, stderr);
+  std::exit(KodBleduWywolania);
+}
+
+// A bad task file: the message says all, without the usage.
+[[noreturn]] void Przerwij(const std::string& komunikat) {
+  Komunikat(komunikat);
   std::exit(KodBleduWywolania);
 }
 
@@ -90,86 +85,24 @@ std::optional<kelbra::BajtyPliku> CzytajBajty(const std::string& sciezka) {
   return std::move(odczyt.bajty);
 }
 
-uint16_t Adres(const std::string& w) {
-  const auto v = wsad::LiczbaSzesnastkowa(w, 0xFFFF);
-  if (!v) Zakoncz("niepoprawny adres: " + w);
-  return static_cast<uint16_t>(*v);
-}
-
-uint64_t Dziesietna(const std::string& opcja, const std::string& w) {
-  const auto v = wsad::LiczbaDziesietna(w);
-  if (!v) Zakoncz("niepoprawna liczba w " + opcja + ": " + w);
-  return *v;
-}
-
-// Events need the PC-key spacing, which may come later on the line, so
-// they are read once every option is known.
-struct OpcjaZdarzen {
-  std::string opcja;
-  std::string wartosc;
-};
-
-void CzytajZdarzenia(const std::vector<OpcjaZdarzen>& opcje, uint64_t odstep, Opcje& o) {
-  wsad::BudowaZdarzen budowa(odstep);
-  for (const OpcjaZdarzen& z : opcje) {
-    std::string blad;
-    if (z.opcja == "--script") {
-      const auto tresc = CzytajBajty(z.wartosc);
-      if (!tresc) Zakoncz("nie mozna odczytac skryptu: " + z.wartosc);
-      blad = budowa.Skrypt(z.wartosc, *tresc);
-    } else if (z.opcja == "--pc-key") {
-      blad = budowa.KlawiszePC(z.wartosc);
-    } else {
-      blad = budowa.Klawisz(z.wartosc, z.opcja == "--release");
-    }
-    if (!blad.empty()) Zakoncz(blad);
-  }
-  o.zdarzenia = std::move(budowa).Zakoncz();
-}
-
 std::string Rdzen(const std::string& plik) { return std::filesystem::path(plik).stem().string(); }
 
-Opcje CzytajOpcje(int argc, char** argv) {
+std::optional<std::string> CzytajSkrypt(const std::string& sciezka) {
+  return CzytajBajty(sciezka);
+}
+
+std::vector<wsad::Argument> Argumenty(int argc, char** argv) {
+  std::vector<wsad::Argument> argumenty;
+  for (int i = 1; i < argc; ++i) argumenty.push_back({argv[i]});
+  return argumenty;
+}
+
+Opcje CzytajOpcje(const std::vector<wsad::Argument>& argumenty) {
   Opcje o;
-  std::vector<OpcjaZdarzen> zdarzenia;
-  uint64_t odstep = wsad::DomyslnyOdstepKlawiszyPC;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    auto wartosc = [&]() -> std::string {
-      if (i + 1 >= argc) Zakoncz("brak wartosci po " + a);
-      return argv[++i];
-    };
-    if (a == "--cycles") {
-      o.cykle = Dziesietna(a, wartosc());
-    } else if (a == "--until-pc") {
-      o.doPC = Adres(wartosc());
-    } else if (a == "--dump") {
-      o.zrzut = true;
-    } else if (a == "--prn") {
-      o.prn = true;
-    } else if (a == "--hex") {
-      o.hex = true;
-    } else if (a == "--key" || a == "--release" || a == "--pc-key" || a == "--script") {
-      zdarzenia.push_back({a, wartosc()});
-    } else if (a == "--pc-key-gap") {
-      odstep = Dziesietna(a, wartosc());
-    } else if (a == "--expect") {
-      wsad::Oczekiwanie oczekiwanie;
-      const std::string blad = wsad::CzytajOczekiwanie(wartosc(), oczekiwanie);
-      if (!blad.empty()) Zakoncz(blad);
-      o.oczekiwania.push_back(std::move(oczekiwanie));
-    } else if (a == "--trace") {
-      o.slad = Dziesietna(a, wartosc());
-    } else if (a == "--trace-from") {
-      o.sladOd = Adres(wartosc());
-    } else if (a == "--lcd-png") {
-      o.png = wartosc();
-      if (o.png.empty()) Zakoncz("pusta nazwa po --lcd-png");
-    } else if (a.size() > 1 && a[0] == '-') {
-      Zakoncz("nieznana opcja: " + a);
-    } else {
-      o.pliki.push_back(a);
-    }
+  if (const auto blad = wsad::CzytajArgumenty(argumenty, o)) Zakoncz(blad->tekst);
+  if (o.pomoc) {
+    std::fputs(Uzycie, stdout);
+    std::exit(KodPoprawny);
   }
   if (o.pliki.empty()) Zakoncz("nie podano pliku");
   if (o.sladOd && o.slad == 0) Zakoncz("--trace-from wymaga --trace N");
@@ -180,7 +113,43 @@ Opcje CzytajOpcje(int argc, char** argv) {
     for (const std::string& p : o.pliki)
       if (!rdzenie.insert(Rdzen(p)).second) Zakoncz("dwa pliki daja ten sam obraz " + Rdzen(p) + ".png");
   }
-  CzytajZdarzenia(zdarzenia, odstep, o);
+  if (!o.zadanie.empty() && o.bezZadania) Zakoncz("--task i --no-task wykluczaja sie");
+  if (const auto blad = wsad::ZbudujZdarzenia(o, CzytajSkrypt)) Zakoncz(blad->tekst);
+  return o;
+}
+
+// A ready CODE image has no lines, so no task lines either.
+bool ObrazKodu(const std::string& plik) {
+  const std::string male = kelbra::tekst::Male(plik);
+  return male.ends_with(".hex") || male.ends_with(".ihx") || male.ends_with(".bin");
+}
+
+// The task's words, then the command line's: a later value wins, events and
+// expectations add up.
+std::optional<wsad::BladOpcji> OpcjeZZadaniem(std::vector<wsad::Argument> argumenty,
+                                              const std::vector<wsad::Argument>& wiersz, Opcje& o) {
+  argumenty.insert(argumenty.end(), wiersz.begin(), wiersz.end());
+  auto blad = wsad::CzytajArgumenty(argumenty, o);
+  if (!blad) blad = wsad::ZbudujZdarzenia(o, CzytajSkrypt);
+  return blad;
+}
+
+// The task lines of a source file; an empty list when it has none.
+std::optional<wsad::BladOpcji> LinieZadania(const kelbra::BajtyPliku& bajty, std::vector<wsad::Argument>& zadanie) {
+  return wsad::CzytajLinieZadania(kelbra::CzytajPlikZrodlowy(bajty).Linie, zadanie);
+}
+
+// --task: the options every file runs with, read before anything runs.
+Opcje OpcjeZadania(const std::string& sciezka, const std::vector<wsad::Argument>& wiersz) {
+  const auto bajty = CzytajBajty(sciezka);
+  if (!bajty) Przerwij("nie mozna odczytac zadania: " + sciezka);
+  std::vector<wsad::Argument> zadanie;
+  auto blad = LinieZadania(*bajty, zadanie);
+  if (!blad && zadanie.empty()) Przerwij("brak linii " + std::string(wsad::ZnacznikZadania) + " w zadaniu: " + sciezka);
+  Opcje o;
+  if (!blad) blad = OpcjeZZadaniem(std::move(zadanie), wiersz, o);
+  if (blad && blad->linia < 0) Przerwij(blad->tekst);
+  if (blad) Przerwij(sciezka + ": " + wsad::LiniaBledu(*blad));
   return o;
 }
 
@@ -239,12 +208,15 @@ struct WierszTabeli {
   int kod = KodPoprawny;
 };
 
-void SprawdzKoniec(const Opcje& o, const Jadro& j, const kelbra::PlytkaKelbra& plytka, WierszTabeli& t) {
+void SprawdzKoniec(const Opcje& o, wsad::Sprawdzanie& sprawdzanie, uint64_t cykle, const Jadro& j,
+                   const kelbra::PlytkaKelbra& plytka, WierszTabeli& t) {
+  sprawdzanie.NaKoncu(cykle, j, plytka.lcd);
   t.spelnione = 0;
   t.niespelnione = 0;
-  for (const wsad::Oczekiwanie& oczekiwanie : o.oczekiwania) {
-    if (const auto blad = wsad::SprawdzOczekiwanie(oczekiwanie, j, plytka.lcd)) {
-      std::printf("%s\n", blad->c_str());
+  for (size_t i = 0; i < o.oczekiwania.size(); ++i) {
+    const wsad::WynikOczekiwania& w = sprawdzanie.Wyniki()[i];
+    if (!w.spelnione) {
+      std::printf("%s\n", wsad::LiniaNiespelnionego(o.oczekiwania[i], w, cykle).c_str());
       ++t.niespelnione;
     } else {
       ++t.spelnione;
@@ -313,13 +285,16 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
   u.SladOd = o.sladOd;
   std::optional<wsad::SladRozkazow> slad;
   if (o.slad > 0) slad.emplace(tabela, linie);
+  wsad::Sprawdzanie sprawdzanie(o.oczekiwania);
+  u.Kontrole = &sprawdzanie.Cykle();
+  u.Kontrola = [&](size_t k) { sprawdzanie.WCyklu(k, *j, plytka->lcd); };
   const wsad::WynikPrzebiegu w = wsad::Uruchom(*j, *plytka, u, [&](uint64_t cykle, const Jadro& jadro) {
     std::printf("%s\n", slad->Linia(cykle, jadro).c_str());
   });
   t.cykle = static_cast<int64_t>(w.Cykle);
   ZglosNiezastosowane(o, w);
   if (o.zrzut) DrukujStan(*j, *plytka, w.Cykle);
-  SprawdzKoniec(o, *j, *plytka, t);
+  SprawdzKoniec(o, sprawdzanie, w.Cykle, *j, *plytka, t);
   if (!o.png.empty()) {
     const std::string sciezka =
         o.pliki.size() > 1 ? (std::filesystem::path(o.png) / (Rdzen(plik) + ".png")).string() : o.png;
@@ -329,6 +304,27 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
       t.kod = KodBleduWywolania;
     }
   }
+  return t;
+}
+
+// A file with task lines of its own runs with them before the command line's
+// options, unless the command line gave a task or refused them.
+WierszTabeli PrzetworzZZadaniem(const std::string& plik, const Opcje& o, const std::vector<wsad::Argument>& wiersz) {
+  if (o.bezZadania || ObrazKodu(plik)) return Przetworz(plik, o);
+  const auto bajty = CzytajBajty(plik);
+  std::vector<wsad::Argument> zadanie;
+  auto blad = bajty ? LinieZadania(*bajty, zadanie) : std::nullopt;
+  if (!blad && zadanie.empty()) return Przetworz(plik, o);
+  Opcje wlasne;
+  if (!blad) blad = OpcjeZZadaniem(std::move(zadanie), wiersz, wlasne);
+  if (!blad) return Przetworz(plik, wlasne);
+  // A task never runs half-understood; its line is the file's error.
+  WierszTabeli t;
+  t.plik = plik;
+  if (blad->linia < 0) return ZlyPlik(t, blad->tekst);
+  std::printf("%s\n", wsad::LiniaBledu(*blad).c_str());
+  t.bledy = 1;
+  t.kod = KodBleduAsemblacji;
   return t;
 }
 
@@ -355,9 +351,17 @@ void DrukujTabele(const std::vector<WierszTabeli>& wiersze) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Opcje o = CzytajOpcje(argc, argv);
+  const std::vector<wsad::Argument> argumenty = Argumenty(argc, argv);
+  const Opcje wiersz = CzytajOpcje(argumenty);
+  const std::optional<Opcje> zadanie =
+      wiersz.zadanie.empty() ? std::nullopt : std::optional<Opcje>(OpcjeZadania(wiersz.zadanie, argumenty));
+  const Opcje& o = zadanie ? *zadanie : wiersz;
+  // With --task every file runs with its options; otherwise each with its own task lines.
+  auto przetworz = [&](const std::string& plik) {
+    return zadanie ? Przetworz(plik, o) : PrzetworzZZadaniem(plik, o, argumenty);
+  };
   if (o.pliki.size() == 1) {
-    const int kod = Przetworz(o.pliki[0], o).kod;
+    const int kod = przetworz(o.pliki[0]).kod;
     std::fflush(stdout);
     return kod;
   }
@@ -365,7 +369,7 @@ int main(int argc, char** argv) {
   int kod = KodPoprawny;
   for (const std::string& plik : o.pliki) {
     std::printf("==> %s <==\n", plik.c_str());
-    wiersze.push_back(Przetworz(plik, o));
+    wiersze.push_back(przetworz(plik));
     kod = Gorszy(kod, wiersze.back().kod);
   }
   std::printf("\n");

@@ -60,10 +60,12 @@ TEST_F(Pakiet, ZawieraProgramyPrzykladyIOpis) {
     EXPECT_NE(fs::status(p).permissions() & fs::perms::others_exec, fs::perms::none) << program;
     EXPECT_EQ(TrescPliku(p).substr(0, 4), "\x7f" "ELF") << program;
   }
-  // Every example of the source tree, byte for byte.
+  // Every example of the source tree, tasks in their folder too, byte for byte.
   int przyklady = 0;
-  for (const auto& e : fs::directory_iterator(KELBRA_PRZYKLADY)) {
-    const fs::path zainstalowany = Drzewo() / "usr/share/doc/kelbra/examples" / e.path().filename();
+  for (const auto& e : fs::recursive_directory_iterator(KELBRA_PRZYKLADY)) {
+    if (e.is_directory()) continue;
+    const fs::path zainstalowany =
+        Drzewo() / "usr/share/doc/kelbra/examples" / fs::relative(e.path(), KELBRA_PRZYKLADY);
     EXPECT_EQ(TrescPliku(zainstalowany), TrescPliku(e.path())) << zainstalowany;
     ++przyklady;
   }

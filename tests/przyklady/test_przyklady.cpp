@@ -1,12 +1,16 @@
 // The example programs students start from: every one assembles without a
 // message, shows what its comments promise when the batch runner presses
-// the keys, and is saved with a layout that opens the board window.
+// the keys, and is saved with a layout that opens the board window. The
+// tasks in examples/zadania check a correct and a wrong solution each.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "Polecenie.h"
 #include "PozycjeOkien.h"
@@ -57,9 +61,81 @@ TEST(Przyklady, KazdyDzialaJakOpisany) {
   EXPECT_EQ(sprawdzone, static_cast<int>(Przebiegi.size()));
 }
 
+// Each task with the lines its wrong solution (tests/przyklady/zadania,
+// NAME_zle.asm beside NAME_dobre.asm) prints; the correct one prints none.
+const std::map<std::string, std::string> Zadania = {
+    {"zadanie1_swiatlo.asm",
+     // The light runs the other way: right from the second period on, and
+     // in the middle of the ring by chance.
+     "Oczekiwano P1=FD w cyklu 15000, jest 7F\n"
+     "Oczekiwano P1=FB w cyklu 25000, jest BF\n"
+     "Oczekiwano P1=F7 w cyklu 35000, jest DF\n"
+     "Oczekiwano P1=DF w cyklu 55000, jest F7\n"
+     "Oczekiwano P1=BF w cyklu 65000, jest FB\n"
+     "Oczekiwano P1=7F w cyklu 75000, jest FD\n"
+     "Oczekiwano P1=FD w cyklu 95000, jest 7F\n"},
+    {"zadanie2_klawisze.asm",
+     // S1 read the wrong way round.
+     "Oczekiwano P1=FB w cyklu 5000, jest FF\n"
+     "Oczekiwano P1=FF w cyklu 15000, jest FD\n"
+     "Oczekiwano P1=FD w cyklu 25000, jest FF\n"
+     "Oczekiwano P1=FE w cyklu 35000, jest FD\n"},
+    {"zadanie3_powitanie.asm",
+     "Oczekiwano LCD1=\"Dzien dobry!\", jest \"Dzien dobry\"\n"
+     "Oczekiwano LCD2=\"  Kelbra 8051\", jest \"Kelbra 8051\"\n"},
+};
+
+const fs::path KatalogZadan = fs::path(KELBRA_PRZYKLADY) / "zadania";
+
+std::string Rozwiazanie(const std::string& zadanie, const char* rodzaj) {
+  return (fs::path(KELBRA_ROZWIAZANIA) / (fs::path(zadanie).stem().string() + rodzaj)).string();
+}
+
+TEST(Przyklady, ZadaniaOdrozniajaDobreRozwiazanieOdZlego) {
+  const std::string batch = KELBRA_BATCH;
+  int sprawdzone = 0;
+  for (const auto& e : fs::directory_iterator(KatalogZadan)) {
+    if (e.path().extension() != ".asm") continue;
+    const std::string nazwa = e.path().filename().string();
+    const auto zle = Zadania.find(nazwa);
+    ASSERT_NE(zle, Zadania.end()) << nazwa << ": zadanie bez rozwiazan w tabeli";
+    const std::string zadanie = WCudzyslowie(e.path().string());
+    // The task itself assembles without a message; unsolved, it fails.
+    const auto samo = Wykonaj(batch + " --no-task " + zadanie);
+    EXPECT_EQ(samo.kod, 0) << nazwa << "\n" << samo.wyjscie;
+    EXPECT_EQ(samo.wyjscie, "") << nazwa;
+    EXPECT_EQ(Wykonaj(batch + " " + zadanie).kod, 3) << nazwa;
+
+    const auto dobre = Wykonaj(batch + " --task " + zadanie + " " + WCudzyslowie(Rozwiazanie(nazwa, "_dobre.asm")));
+    EXPECT_EQ(dobre.kod, 0) << nazwa << "\n" << dobre.wyjscie;
+    EXPECT_EQ(dobre.wyjscie, "") << nazwa;
+    const auto zla = Wykonaj(batch + " --task " + zadanie + " " + WCudzyslowie(Rozwiazanie(nazwa, "_zle.asm")));
+    EXPECT_EQ(zla.kod, 3) << nazwa;
+    EXPECT_EQ(zla.wyjscie, zle->second) << nazwa;
+
+    // As a student hands it in: the task lines copied above the solution.
+    std::istringstream linie(TrescPliku(e.path()));
+    std::string linia, oddane;
+    while (std::getline(linie, linia))
+      if (linia.rfind(";#kelbra", 0) == 0) oddane += linia + "\n";
+    oddane += TrescPliku(Rozwiazanie(nazwa, "_dobre.asm"));
+    const fs::path kopia = kelbra::test::SciezkaTymczasowa(nazwa);
+    std::ofstream(kopia, std::ios::binary) << oddane;
+    const auto wlasne = Wykonaj(batch + " " + WCudzyslowie(kopia.string()));
+    fs::remove(kopia);
+    EXPECT_EQ(wlasne.kod, 0) << nazwa << "\n" << wlasne.wyjscie;
+    ++sprawdzone;
+  }
+  EXPECT_EQ(sprawdzone, static_cast<int>(Zadania.size()));
+}
+
 TEST(Przyklady, OtwierajaOknoPlytkiObokGlownego) {
-  for (const auto& [nazwa, _] : Przebiegi) {
-    const std::string tresc = TrescPliku(fs::path(KELBRA_PRZYKLADY) / nazwa);
+  std::vector<fs::path> pliki;
+  for (const auto& [nazwa, _] : Przebiegi) pliki.push_back(fs::path(KELBRA_PRZYKLADY) / nazwa);
+  for (const auto& [nazwa, _] : Zadania) pliki.push_back(KatalogZadan / nazwa);
+  for (const fs::path& plik : pliki) {
+    const std::string nazwa = plik.filename().string();
+    const std::string tresc = TrescPliku(plik);
     ASSERT_GE(tresc.size(), 2u) << nazwa;
     EXPECT_EQ(tresc.substr(tresc.size() - 2), "\r\n") << nazwa;
     const size_t poczatek = tresc.rfind("\r\n", tresc.size() - 3);

@@ -314,5 +314,82 @@ TEST(KelbraBatch, PrzykladKlawiaturyPcZeSkryptem) {
   EXPECT_EQ(zle.wyjscie, "Oczekiwano LCD2=\"8051!\", jest \"8051\"\n");
 }
 
+// Task lines: the file's own, another file's with --task, none with
+// --no-task; the command line's options after the task's.
+TEST(KelbraBatch, ZadanieWPlikuZTaskINoTask) {
+  KatalogTymczasowy k("zadania");
+  const std::string program = "mov p1,#3Ch\r\nmov p1,#3Dh\r\nsjmp $\r\n";
+  k.Plik("zadanie.asm", "; Ustaw P1.\r\n;#kelbra --cycles 100 --expect P1=3C@2\r\n"
+                        ";#kelbra --expect 'P1=3D' # na koncu\r\n");
+  k.Plik("dobre.asm", program);
+  k.Plik("wlasne.asm", ";#kelbra --cycles 100 --expect P1=00\r\n" + program);
+  k.Plik("zle_wlasne.asm", program + ";#kelbra --cycles 1k\r\n");
+  k.Plik("bez.asm", "nop\r\n");
+
+  // The file's own lines, the command line after them.
+  const Wynik wlasne = k.Uruchom("wlasne.asm");
+  EXPECT_EQ(wlasne.kod, 3);
+  EXPECT_EQ(wlasne.wyjscie, "Oczekiwano P1=00, jest 3D\n");
+  // The run ends at cycle 100 exactly: a check there sees the final state.
+  EXPECT_EQ(k.Uruchom("--expect P1=3D@100 --expect P1=3D@101 wlasne.asm").wyjscie,
+            "Oczekiwano P1=00, jest 3D\nOczekiwano P1=3D w cyklu 101, przebieg skonczyl sie w cyklu 100\n");
+  EXPECT_EQ(k.Uruchom("--cycles 1 wlasne.asm").wyjscie, "Oczekiwano P1=00, jest 3C\n");
+  // --no-task: neither a run nor a check.
+  const Wynik bez = k.Uruchom("--no-task wlasne.asm zle_wlasne.asm");
+  EXPECT_EQ(bez.kod, 0) << bez.wyjscie;
+
+  // A teacher grades with the task's checks, whatever the files hold.
+  const Wynik ocena = k.Uruchom("--task zadanie.asm dobre.asm wlasne.asm zle_wlasne.asm bez.asm");
+  EXPECT_EQ(ocena.kod, 3) << ocena.wyjscie;
+  EXPECT_EQ(ocena.wyjscie,
+            "==> dobre.asm <==\n"
+            "==> wlasne.asm <==\n"
+            "==> zle_wlasne.asm <==\n"
+            "==> bez.asm <==\n"
+            "Oczekiwano P1=3C w cyklu 2, jest FF\n"
+            "Oczekiwano P1=3D, jest FF\n"
+            "\n"
+            "plik            bledy  spelnione  niespelnione         cykle  kod\n"
+            "dobre.asm           0          2             0           100    0\n"
+            "wlasne.asm          0          2             0           100    0\n"
+            "zle_wlasne.asm      0          2             0           100    0\n"
+            "bez.asm             0          0             2           100    3\n");
+
+  // A task line at fault is the file's error, named by its line from 0.
+  const Wynik zle = k.Uruchom("zle_wlasne.asm dobre.asm");
+  EXPECT_EQ(zle.kod, 1);
+  EXPECT_NE(zle.wyjscie.find("==> zle_wlasne.asm <==\nERROR...3 linia. niepoprawna liczba w --cycles: 1k\n"),
+            std::string::npos)
+      << zle.wyjscie;
+  EXPECT_NE(zle.wyjscie.find("\nzle_wlasne.asm      1          -             -             -    1\n"), std::string::npos);
+
+  // A task file that cannot serve stops everything, before any file runs.
+  const struct {
+    std::string argumenty;
+    std::string komunikat;
+  } przypadki[] = {
+      {"--task zle_wlasne.asm dobre.asm", "kelbra-batch: zle_wlasne.asm: ERROR...3 linia. niepoprawna liczba w --cycles: 1k\n"},
+      {"--task bez.asm dobre.asm", "kelbra-batch: brak linii ;#kelbra w zadaniu: bez.asm\n"},
+      {"--task brak.asm dobre.asm", "kelbra-batch: nie mozna odczytac zadania: brak.asm\n"},
+      {"--task zadanie.asm --no-task dobre.asm", "kelbra-batch: --task i --no-task wykluczaja sie\n"},
+      {"--task '' dobre.asm", "kelbra-batch: pusta nazwa po --task\n"},
+      {"dobre.asm --task", "kelbra-batch: brak wartosci po --task\n"},
+  };
+  for (const auto& c : przypadki) {
+    const Wynik w = k.Uruchom(c.argumenty);
+    EXPECT_EQ(w.kod, 2) << c.argumenty;
+    EXPECT_EQ(w.wyjscie.substr(0, c.komunikat.size()), c.komunikat) << c.argumenty << "\n" << w.wyjscie;
+  }
+}
+
+TEST(KelbraBatch, PomocNaStandardoweWyjscie) {
+  for (const char* argumenty : {"--help", "-h", "--cycles 5 --help plik.asm"}) {
+    const Wynik w = test::Wykonaj(std::string(KELBRA_BATCH) + " " + argumenty + " 2>/dev/null");
+    EXPECT_EQ(w.kod, 0) << argumenty;
+    EXPECT_EQ(w.wyjscie.rfind("uzycie: kelbra-batch ", 0), 0u) << argumenty;
+    EXPECT_NE(w.wyjscie.find("--task"), std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace kelbra

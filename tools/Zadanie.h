@@ -1,0 +1,70 @@
+#pragma once
+// Tasks that check themselves: source lines starting with ";#kelbra" carry
+// the batch runner's run options, split as a shell splits a command line.
+// They are comments to the assembler. The same reader serves the runner and
+// the window's task check, which runs a task on a machine of its own.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Oczekiwania.h"
+#include "OpcjeWsadu.h"
+
+namespace kelbra::wsad {
+
+inline constexpr std::string_view ZnacznikZadania = ";#kelbra";
+
+// True when the line, after leading blanks, starts with the mark (in any
+// case). The mark followed by anything but a blank is a task line too, and
+// an error when read, so that a misspelt line is never silently skipped.
+bool LiniaZadania(std::u32string_view linia);
+
+// True when some line is a task line.
+bool MaZadanie(const std::vector<std::u32string>& linie);
+
+// Splits text into words as a shell does: blanks separate, '...' keeps
+// everything, "..." keeps everything but \" \\ \$ \`, a backslash outside
+// quotes keeps the next character, a word starting with # ends the line.
+// Returns an error message, or nothing.
+std::optional<std::string> PodzielJakPowloka(std::string_view utf8, std::vector<std::string>& slowa);
+
+// The words of every task line, in order, each with its line index (from
+// 0); an error names the line.
+std::optional<BladOpcji> CzytajLinieZadania(const std::vector<std::u32string>& linie, std::vector<Argument>& argumenty);
+
+// The error as the assembler's lists show one: "ERROR...N linia. TEXT".
+std::string LiniaBledu(const BladOpcji& b);
+
+struct WynikZadania {
+  bool maZadanie = false;
+  // The error list's lines, in Windows-1250 as the assembler gives them:
+  // the first task line that cannot be read, or the assembly's errors.
+  std::vector<std::string> bledy;
+  std::vector<std::string> ostrzezenia;
+  bool uruchomione = false;  // assembled and run: the fields below hold
+  uint64_t cykle = 0;        // machine cycles executed
+  std::vector<Oczekiwanie> oczekiwania;
+  std::vector<WynikOczekiwania> wyniki;  // one an expectation, in the order given
+  size_t niezastosowane = 0;             // events after the end of the run
+
+  size_t Spelnione() const;
+};
+
+// Reads the task lines of the text (the editor's lines, the window-layout
+// line not among them), assembles the text on a machine of its own, runs
+// it from a reset as a successful assembly starts the emulation, and checks
+// the expectations. A run never goes past `limitCykli`; expectations after
+// it stay unchecked.
+WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t limitCykli = DomyslnyLimitCykli);
+
+// "Sprawdzenie: N z M spełnione" (UTF-8).
+std::string TytulSprawdzenia(const WynikZadania& w);
+
+// One row an expectation, failed ones first, each group in the order given
+// (UTF-8).
+std::vector<std::string> WierszeSprawdzenia(const WynikZadania& w);
+
+}  // namespace kelbra::wsad
