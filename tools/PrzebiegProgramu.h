@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "Jadro.h"
+#include "MapaAdresow.h"
 #include "Plytka.h"
-#include "Pulapki.h"
 #include "TabelaAsemblacji.h"
 #include "Zdarzenia.h"
 
