@@ -28,7 +28,8 @@ void MapaAdresow::Zbuduj(const TabelaAsemblacji& tabela) {
   // tables written otherwise.
   if (wszystkie_) return;
   for (size_t r = 1; r < tabela.Rozmiar(); ++r)
-    if (const std::optional<int32_t> linia = tabela[r].Linia()) linie_.push_back({*linia, -1, static_cast<uint32_t>(r)});
+    if (const std::optional<int32_t> linia = tabela[r].Linia())
+      linie_.push_back({*linia, -1, static_cast<uint32_t>(r)});
   std::stable_sort(linie_.begin(), linie_.end(), [](const Wiersz& a, const Wiersz& b) { return a.linia < b.linia; });
 }
 

@@ -25,6 +25,13 @@ void UstawCzcionkeOkna(QWidget* okno) {
   okno->setFont(czcionka);
 }
 
+QLabel* Napis(QWidget* rodzic, const char* nazwa, const QString& tekst, int x, int y, int szerokosc) {
+  auto* e = new QLabel(tekst, rodzic);
+  if (nazwa != nullptr) e->setObjectName(QString::fromLatin1(nazwa));
+  e->setGeometry(x, y, szerokosc, 14);
+  return e;
+}
+
 QLineEdit* PoleZPodpisem(QWidget* rodzic, const char* nazwa, const QString& podpis, int x, int y, int szerokosc,
                          int pikslePodpisu) {
   auto* etykieta = new QLabel(podpis, rodzic);

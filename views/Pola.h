@@ -24,6 +24,9 @@ namespace kelbra {
 // The window's small font: the design sizes leave no room for more.
 void UstawCzcionkeOkna(QWidget* okno);
 
+// A one-line label, named unless `nazwa` is null.
+QLabel* Napis(QWidget* rodzic, const char* nazwa, const QString& tekst, int x, int y, int szerokosc);
+
 // A line edit at `x`, `y` with its caption above it, in the window's font
 // or at the given pixel size; the caption's objectName is the field's with
 // "Label" appended.

@@ -40,13 +40,6 @@ constexpr std::array<Miejsce, PolaRejestrow.size()> Miejsca{{
 }};
 constexpr int WysokoscWiersza = 36;
 
-QLabel* Tekst(QWidget* rodzic, const char* nazwa, const QString& tekst, int x, int y, int szerokosc) {
-  auto* e = new QLabel(tekst, rodzic);
-  e->setObjectName(QString::fromLatin1(nazwa));
-  e->setGeometry(x, y, szerokosc, 14);
-  return e;
-}
-
 }  // namespace
 
 TFormRejestry::TFormRejestry(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
@@ -72,8 +65,8 @@ void TFormRejestry::ZbudujPola(int y) {
   for (size_t k = 0; k < PolaRejestrow.size(); ++k) {
     const OpisPola& opis = PolaRejestrow[k];
     const Miejsce& m = Miejsca[k];
-    QLineEdit* pole =
-        PoleZPodpisem(this, opis.nazwa, QString::fromLatin1(opis.podpis), m.x, y + m.wiersz * WysokoscWiersza, m.szerokosc);
+    QLineEdit* pole = PoleZPodpisem(this, opis.nazwa, QString::fromLatin1(opis.podpis), m.x,
+                                    y + m.wiersz * WysokoscWiersza, m.szerokosc);
     pola_[k] = pole;
     if (opis.rodzaj == RodzajPola::Posredni) {
       pole->setReadOnly(true);
@@ -84,15 +77,15 @@ void TFormRejestry::ZbudujPola(int y) {
     connect(pole, &QLineEdit::textEdited, this, [this, k](const QString& t) { Zatwierdz(k, t); });
     if (k > 0) setTabOrder(pola_[k - 1], pole);
   }
-  Tekst(this, "LabelBank", QStringLiteral("Bank"), 69, y + WysokoscWiersza, 30);
-  bank_ = Tekst(this, "BankRejestrow", QString(), 69, y + WysokoscWiersza + 13, 30);
+  Napis(this, "LabelBank", QStringLiteral("Bank"), 69, y + WysokoscWiersza, 30);
+  bank_ = Napis(this, "BankRejestrow", QString(), 69, y + WysokoscWiersza + 13, 30);
   bank_->setFixedHeight(18);
   bank_->setFrameShape(QFrame::Panel);
   bank_->setFrameShadow(QFrame::Sunken);
   bank_->setAlignment(Qt::AlignCenter);
 
   const int yBitow = y + 2 * WysokoscWiersza;
-  Tekst(this, "LabelStrzalka", QStringLiteral("==>"), 38, yBitow + 15, 26);
+  Napis(this, "LabelStrzalka", QStringLiteral("==>"), 38, yBitow + 15, 26);
   for (size_t b = 0; b < BityPsw.size(); ++b) {
     const OpisBituPsw& opis = BityPsw[b];
     bity_[b] = KomorkaBitu(this, opis.nazwa, QString::fromLatin1(opis.podpis), 68 + 25 * static_cast<int>(b), yBitow,
@@ -107,8 +100,9 @@ void TFormRejestry::ZbudujPodglad(int y) {
   // Under the end of the line: beside it there is no room for its width.
   const int szerokoscZakresu = zakres->sizeHint().width();
   zakres->setGeometry(std::min(podglad_->Koniec(), Szerokosc - 2) - szerokoscZakresu, y + 15, szerokoscZakresu, 14);
-  QLabel* podpowiedz = Tekst(this, "LabelPodpowiedz", QStringLiteral("Uzyj TABULATORA, lub klikaj na okienka danych..."),
-                             3, y + 31, Szerokosc - 6);
+  QLabel* podpowiedz =
+      Napis(this, "LabelPodpowiedz", QStringLiteral("Uzyj TABULATORA, lub klikaj na okienka danych..."), 3, y + 31,
+            Szerokosc - 6);
   podpowiedz->setWordWrap(true);
   podpowiedz->setFixedHeight(2 * podpowiedz->fontMetrics().height());
 }

@@ -33,12 +33,6 @@ constexpr NapisSekcji NapisySekcji[] = {
     {1, "** NIE adr. bitowo. **", 190, 52},
 };
 
-QLabel* Napis(QWidget* rodzic, const QString& tekst, int x, int y, int szerokosc) {
-  auto* e = new QLabel(tekst, rodzic);
-  e->setGeometry(x, y, szerokosc, 14);
-  return e;
-}
-
 void Tlo(QWidget* w, const QColor& kolor) {
   QPalette p = w->palette();
   p.setColor(QPalette::Window, kolor);
@@ -112,7 +106,8 @@ void TFormDataSFR::ZbudujSekcje() {
     panel->setProperty("Tag", s.wysokosc);
     panele_[k] = panel;
   }
-  for (const NapisSekcji& n : NapisySekcji) Napis(panele_[n.sekcja], QString::fromLatin1(n.tekst), n.x, n.y, 180);
+  for (const NapisSekcji& n : NapisySekcji)
+    Napis(panele_[n.sekcja], nullptr, QString::fromLatin1(n.tekst), n.x, n.y, 180);
 }
 
 void TFormDataSFR::PodlaczZdarzenia() {
