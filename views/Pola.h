@@ -118,7 +118,6 @@ class Migacz final : public QObject {
   void Dodaj(QLabel* etykieta) { etykiety_.push_back(etykieta); }
   // Whether the warning should blink now.
   void Ustaw(bool migaj) { timer_->Wlacz(migaj); }
-  QTimer* Timer() const { return timer_->Timer(); }
 
  private:
   void Tik();
