@@ -66,4 +66,17 @@ KodSlowa KodMnemonika(std::string_view slowo) {
 
 bool JestDyrektywa(Slowo s) { return s >= Slowo::Db; }
 
+bool DefiniujeWartosc(Slowo s) {
+  switch (s) {
+    case Slowo::Equ:
+    case Slowo::Set:
+    case Slowo::Data:
+    case Slowo::Idata:
+    case Slowo::Xdata:
+    case Slowo::Code:
+    case Slowo::Bit: return true;
+    default: return false;
+  }
+}
+
 }  // namespace kelbra

@@ -28,5 +28,8 @@ struct KodSlowa {
 KodSlowa KodMnemonika(std::string_view slowo);
 
 bool JestDyrektywa(Slowo s);
+// Directives whose row holds the value they define in its Adres cell, not
+// the address of any code.
+bool DefiniujeWartosc(Slowo s);
 
 }  // namespace kelbra

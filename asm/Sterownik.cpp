@@ -212,12 +212,13 @@ void Asembler::OstrzezeniaDyrektyw() {
   for (size_t r = 1; r < tab.Rozmiar(); ++r) {
     const WierszRozkazu& wiersz = tab[r];
     const std::string& m = wiersz[KolMnemonik];
-    const Slowo s = KodMnemonika(m).slowo;
+    const Slowo s = wiersz.SlowoMnemonika();
+    const int32_t wartosc = wiersz.Adres().value_or(0);
     const char* limit = nullptr;
     if (s == Slowo::Set || s == Slowo::Data || s == Slowo::Bit) {
-      if (tekst::LiczbaKomorki(wiersz[KolAdres]) >= 256) limit = k::LimitBajtu;
+      if (wartosc >= 256) limit = k::LimitBajtu;
     } else if (s == Slowo::Xdata || s == Slowo::Idata) {
-      if (tekst::LiczbaKomorki(wiersz[KolAdres]) > 65535) limit = k::LimitSlowa;
+      if (wartosc > 65535) limit = k::LimitSlowa;
     }
     if (!limit) continue;
     w.FlagaOstrzezen = true;

@@ -1,6 +1,7 @@
 #include "TabelaAsemblacji.h"
 
 #include <cassert>
+#include <charconv>
 
 #include "Tekst.h"
 
@@ -10,6 +11,14 @@ const WierszRozkazu& NaglowekTabeli() {
   static const WierszRozkazu naglowek{{"Linia", "Etykieta", "Mnemonik", "Arg 1", "Arg 2", "Arg 3", "Blad Etykiety",
                                       "Blad Mnemonika", "Blad Argumentu", "Adres", "Adres", "kod rozkazu"}};
   return naglowek;
+}
+
+std::optional<int32_t> WierszRozkazu::LiczbaKomorki(std::string_view komorka) {
+  int32_t v = 0;
+  const char* koniec = komorka.data() + komorka.size();
+  const auto [p, blad] = std::from_chars(komorka.data(), koniec, v);
+  if (komorka.empty() || blad != std::errc() || p != koniec) return std::nullopt;
+  return v;
 }
 
 void TabelaAsemblacji::Ustaw(size_t r, int kolumna, std::string tekst) {
@@ -93,7 +102,8 @@ std::optional<int32_t> TabelaAsemblacji::Szukaj(std::string_view nazwa) const {
   if (nazwa.size() >= dlugosci_.size() || !dlugosci_[nazwa.size()]) return std::nullopt;
   const Wystapienia* w = Znajdz(nazwa);
   if (!w) return std::nullopt;
-  return tekst::LiczbaKomorki(wiersze_[w->pierwszy][KolAdres]);
+  // An Adres cell not written yet reads 0.
+  return wiersze_[w->pierwszy].Adres().value_or(0);
 }
 
 bool TabelaAsemblacji::JestPozaWierszem(std::string_view nazwa, size_t r) const {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Slownik.h"
+
 namespace kelbra {
 
 enum Kolumna : int {
@@ -36,6 +38,16 @@ struct WierszRozkazu {
   void Wyczysc() {
     for (auto& k : Komorki) k.clear();
   }
+
+  // The Linia and Adres cells as whole decimal numbers. An empty or
+  // malformed cell has none, so it never stands for line or address 0.
+  std::optional<int32_t> Linia() const { return LiczbaKomorki((*this)[KolLinia]); }
+  std::optional<int32_t> Adres() const { return LiczbaKomorki((*this)[KolAdres]); }
+  // The word of the Mnemonik cell; an empty or unknown one is Slowo::Brak.
+  Slowo SlowoMnemonika() const { return KodMnemonika((*this)[KolMnemonik]).slowo; }
+
+ private:
+  static std::optional<int32_t> LiczbaKomorki(std::string_view komorka);
 };
 
 // Texts of row 0.

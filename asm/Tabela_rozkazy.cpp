@@ -1,6 +1,5 @@
 #include "Tabela_rozkazy.h"
 
-#include <charconv>
 #include <climits>
 #include <string>
 
@@ -18,16 +17,6 @@ namespace {
 
 QString TekstKomorki(const std::string& komorka) {
   return komorka.empty() ? QString() : QString::fromUtf8(Cp1250DoUtf8(komorka));
-}
-
-// A Linia cell as a whole decimal number; an empty or malformed cell has none,
-// so it can never stand for line 0.
-std::optional<int> LiczbaLinii(const std::string& komorka) {
-  int v = 0;
-  const char* koniec = komorka.data() + komorka.size();
-  auto [p, blad] = std::from_chars(komorka.data(), koniec, v);
-  if (komorka.empty() || blad != std::errc() || p != koniec) return std::nullopt;
-  return v;
 }
 
 }  // namespace
@@ -114,44 +103,18 @@ Ttabela_rozkazy::Ttabela_rozkazy(QWidget* rodzic) : QWidget(rodzic, Qt::Window) 
   }
   resize(suma, height());
 
-  connect(&model_, &QAbstractItemModel::modelReset, this, [this] { rosnace_.reset(); });
-}
-
-size_t Ttabela_rozkazy::WierszLinii(int linia) {
-  const TabelaAsemblacji* t = model_.tabela_;
-  if (t == nullptr || t->Rozmiar() < 2) return 0;
-  const size_t n = t->Rozmiar();
-  if (!rosnace_ || sprawdzoneWiersze_ != n) {
-    bool rosna = true;
-    std::optional<int> poprzednia;
-    for (size_t r = 1; r < n && rosna; ++r) {
-      const std::optional<int> v = LiczbaLinii((*t)[r][KolLinia]);
-      rosna = v && (!poprzednia || *poprzednia <= *v);
-      poprzednia = v;
-    }
-    rosnace_ = rosna;
-    sprawdzoneWiersze_ = n;
-  }
-  if (*rosnace_) {
-    // The first row whose line is not below `linia`; a cell rewritten since
-    // the check only makes the answer fail the comparison below.
-    size_t od = 1, do_ = n;
-    while (od < do_) {
-      const size_t srodek = od + (do_ - od) / 2;
-      if (LiczbaLinii((*t)[srodek][KolLinia]).value_or(INT_MIN) < linia)
-        od = srodek + 1;
-      else
-        do_ = srodek;
-    }
-    return od < n && LiczbaLinii((*t)[od][KolLinia]) == linia ? od : 0;
-  }
-  for (size_t r = 1; r < n; ++r)
-    if (LiczbaLinii((*t)[r][KolLinia]) == linia) return r;
-  return 0;
+  connect(&model_, &QAbstractItemModel::modelReset, this, [this] { linieAktualne_ = false; });
 }
 
 void Ttabela_rozkazy::PrzewinDoLinii(int linia) {
-  const size_t r = WierszLinii(linia);
+  const TabelaAsemblacji* t = model_.Tabela();
+  if (t == nullptr) return;
+  if (!linieAktualne_ || zindeksowaneWiersze_ != t->Rozmiar()) {
+    linie_.Zbuduj(*t);
+    linieAktualne_ = true;
+    zindeksowaneWiersze_ = t->Rozmiar();
+  }
+  const size_t r = linie_.WierszLinii(linia);
   if (r == 0 || r - 1 >= static_cast<size_t>(model_.rowCount())) return;
   grid_->scrollTo(model_.index(static_cast<int>(r - 1), 0), QAbstractItemView::PositionAtTop);
 }

@@ -4,10 +4,11 @@
 // become millions of items).
 
 #include <cstddef>
-#include <optional>
 
 #include <QAbstractTableModel>
 #include <QWidget>
+
+#include "MapaAdresow.h"
 
 class QTableView;
 
@@ -23,6 +24,7 @@ class ModelTabeliAsemblacji final : public QAbstractTableModel {
   // The table is read in place; it must outlive the model or be replaced.
   // The assembler refills it between PrzedZmiana and PoZmianie.
   void UstawTabele(const TabelaAsemblacji* tabela);
+  const TabelaAsemblacji* Tabela() const { return tabela_; }
   void PrzedZmiana();
   void PoZmianie();
 
@@ -32,9 +34,6 @@ class ModelTabeliAsemblacji final : public QAbstractTableModel {
   QVariant headerData(int sekcja, Qt::Orientation orientacja, int rola = Qt::DisplayRole) const override;
 
  private:
-  // The window looks rows up by the Linia column in place, without a
-  // QString per cell.
-  friend class Ttabela_rozkazy;
   const TabelaAsemblacji* tabela_ = nullptr;
 };
 
@@ -49,15 +48,13 @@ class Ttabela_rozkazy final : public QWidget {
   void PrzewinDoLinii(int linia);
 
  private:
-  // The table row (from 1) of the first row of `linia`, or 0.
-  size_t WierszLinii(int linia);
-
   ModelTabeliAsemblacji model_;
   QTableView* grid_ = nullptr;
-  // Whether the Linia cells rise row by row, checked once per fill of the
-  // table (for the row count it had then), so that a lookup can halve.
-  std::optional<bool> rosnace_;
-  size_t sprawdzoneWiersze_ = 0;
+  // The rows by line, built at the first scroll after a fill of the table
+  // (for the row count it had then).
+  MapaAdresow linie_;
+  bool linieAktualne_ = false;
+  size_t zindeksowaneWiersze_ = 0;
 };
 
 }  // namespace kelbra

@@ -37,17 +37,4 @@ constexpr uint64_t KluczKrotki(std::string_view s) {
 inline bool Cyfra(char c) { return c >= '0' && c <= '9'; }
 inline bool Odstep(char c) { return c == ' ' || c == '\t'; }
 
-// The decimal integer of a table cell; an empty or malformed cell reads 0.
-inline int32_t LiczbaKomorki(std::string_view s) {
-  size_t i = 0;
-  bool minus = false;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) minus = s[i++] == '-';
-  uint32_t v = 0;
-  for (; i < s.size(); ++i) {
-    if (!Cyfra(s[i])) return 0;
-    v = v * 10u + static_cast<uint32_t>(s[i] - '0');
-  }
-  return static_cast<int32_t>(minus ? 0u - v : v);
-}
-
 }  // namespace kelbra::tekst

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "Asembler.h"
-#include "Tekst.h"
 
 namespace kelbra {
 
@@ -21,12 +20,20 @@ std::string Dopelnij(const std::string& tekst, size_t szerokosc) {
   return s;
 }
 
-int KrotkaDlugosc(std::string_view m) {
-  if (m == "ret" || m == "reti" || m == "nop" || m == "jmp") return 1;
-  if (m == "acall" || m == "ajmp" || m == "sjmp") return 2;
-  if (m == "lcall" || m == "ljmp") return 3;
-  if (m == "end") return 0;
-  return 5;
+int KrotkaDlugosc(Slowo s) {
+  switch (s) {
+    case Slowo::Ret:
+    case Slowo::Reti:
+    case Slowo::Nop:
+    case Slowo::Jmp: return 1;
+    case Slowo::Acall:
+    case Slowo::Ajmp:
+    case Slowo::Sjmp: return 2;
+    case Slowo::Lcall:
+    case Slowo::Ljmp: return 3;
+    case Slowo::End: return 0;
+    default: return 5;
+  }
 }
 
 }  // namespace
@@ -43,10 +50,10 @@ std::vector<TekstCp1250> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
     char bufor[32];
     std::snprintf(bufor, sizeof bufor, "%6zu", i + 1);
     std::string s = bufor;
-    const int32_t adres = tekst::LiczbaKomorki(w[KolAdres]);
+    const int32_t adres = w.Adres().value_or(0);
     std::snprintf(bufor, sizeof bufor, "   %04X   ", static_cast<uint32_t>(adres));
     s += bufor;
-    if (tekst::LiczbaKomorki(w[KolLinia]) != static_cast<int32_t>(i)) {
+    if (w.Linia().value_or(0) != static_cast<int32_t>(i)) {
       // A blank or comment line shows the address of the next row.
       s.append(10, ' ');
       s += "  ";
@@ -55,15 +62,13 @@ std::vector<TekstCp1250> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
       continue;
     }
     const int64_t nastepny = j + 1 < wiersze.size() && !wiersze[j + 1][KolAdres].empty()
-                                 ? tekst::LiczbaKomorki(wiersze[j + 1][KolAdres])
+                                 ? wiersze[j + 1].Adres().value_or(0)
                                  : koncowyLicznik;
-    const std::string m = tekst::Male(w[KolMnemonik]);
+    const Slowo m = w.SlowoMnemonika();
     std::string bajty;
-    const bool wartosc = m == "org" || m == "set" || m == "equ" || m == "data" || m == "idata" ||
-                         m == "xdata" || m == "code" || m == "bit";
-    if (!wartosc) {
+    if (!DefiniujeWartosc(m) && m != Slowo::Org) {
       int k = 5;
-      if (nastepny - adres > 3 || m == "end") k = KrotkaDlugosc(m);
+      if (nastepny - adres > 3 || m == Slowo::End) k = KrotkaDlugosc(m);
       for (int64_t a = adres; a < nastepny && a < static_cast<int64_t>(adres) + k; ++a)
         DopiszHex(bajty, code[static_cast<uint16_t>(a)]);
     }
@@ -72,7 +77,7 @@ std::vector<TekstCp1250> BudujWydrukPRN(std::span<const WierszRozkazu> wiersze,
     s += "  ";
     s += linie[i];
     wynik.push_back(std::move(s));
-    if (m == "db") {
+    if (m == Slowo::Db) {
       // Continuation lines end with the bytes the row wrote: a following row
       // that holds a value (equ) or a new origin is no end of this code.
       int64_t koniec = nastepny;

@@ -1,80 +1,8 @@
 #include "Pulapki.h"
 
 #include <algorithm>
-#include <charconv>
-#include <string_view>
 
 namespace kelbra {
-
-namespace {
-
-std::optional<int32_t> Liczba(const std::string& tekst) {
-  int32_t v = 0;
-  const char* koniec = tekst.data() + tekst.size();
-  const auto [p, blad] = std::from_chars(tekst.data(), koniec, v);
-  if (blad != std::errc() || p != koniec || tekst.empty()) return std::nullopt;
-  return v;
-}
-
-bool RownaBezWielkosci(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t k = 0; k < a.size(); ++k) {
-    char c = a[k];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != b[k]) return false;
-  }
-  return true;
-}
-
-// Directives whose Adres cell is the value they define.
-bool DefiniujeWartosc(std::string_view mnemonik) {
-  for (std::string_view d : {"equ", "set", "data", "idata", "xdata", "code", "bit"})
-    if (RownaBezWielkosci(mnemonik, d)) return true;
-  return false;
-}
-
-}  // namespace
-
-void MapaAdresow::Zbuduj(const TabelaAsemblacji& tabela) {
-  wiersze_.clear();
-  std::fill(liniaAdresu_.begin(), liniaAdresu_.end(), -1);
-  for (size_t r = 1; r < tabela.Rozmiar(); ++r) {
-    const WierszRozkazu& w = tabela[r];
-    const auto linia = Liczba(w[KolLinia]);
-    if (!linia || *linia < 0) continue;
-    int32_t adres = -1;
-    if (!DefiniujeWartosc(w[KolMnemonik])) {
-      const auto a = Liczba(w[KolAdres]);
-      if (a && *a >= 0 && *a <= 0xFFFF) adres = *a;
-    }
-    // Rows come in line order; a row that breaks it is dropped rather than
-    // let the binary searches below go astray.
-    if (!wiersze_.empty() && wiersze_.back().linia > *linia) continue;
-    wiersze_.push_back({*linia, adres});
-    if (adres >= 0) liniaAdresu_[static_cast<size_t>(adres)] = *linia;
-  }
-}
-
-MapaAdresow::AdresLinii MapaAdresow::AdresDlaLinii(int linia) const {
-  auto it = std::lower_bound(wiersze_.begin(), wiersze_.end(), linia,
-                             [](const Wiersz& w, int l) { return w.linia < l; });
-  AdresLinii wynik;
-  for (; it != wiersze_.end() && it->linia == linia; ++it) {
-    if (it->adres >= 0) return {Rodzaj::Adres, static_cast<uint16_t>(it->adres)};
-    wynik.rodzaj = Rodzaj::BezAdresu;
-  }
-  return wynik;
-}
-
-std::optional<uint16_t> MapaAdresow::AdresDoLinii(int linia) const {
-  auto it = std::upper_bound(wiersze_.begin(), wiersze_.end(), linia,
-                             [](int l, const Wiersz& w) { return l < w.linia; });
-  while (it != wiersze_.begin()) {
-    --it;
-    if (it->adres >= 0) return static_cast<uint16_t>(it->adres);
-  }
-  return std::nullopt;
-}
 
 void Pulapki::Wyczysc() {
   ++wersja_;

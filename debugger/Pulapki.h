@@ -1,45 +1,15 @@
 #pragma once
 // Breakpoints: one table by source line (the authority, kept across
 // assemblies) and one by CODE address (rebuilt after each assembly, read
-// after every instruction of a run), plus the map between lines and CODE
-// addresses that the last assembly left in its instruction table.
+// after every instruction of a run), both placed through the map between
+// lines and CODE addresses that the last assembly left in its table.
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
-#include "TabelaAsemblacji.h"
+#include "MapaAdresow.h"
 
 namespace kelbra {
-
-// Lines and addresses of the rows that place code. Rows of equ, set, data,
-// idata, xdata, code and bit hold a value in their Adres cell, not an
-// address, so they never map a line to an address or back.
-class MapaAdresow {
- public:
-  void Zbuduj(const TabelaAsemblacji& tabela);
-
-  enum class Rodzaj : uint8_t { BrakWiersza, BezAdresu, Adres };
-  struct AdresLinii {
-    Rodzaj rodzaj = Rodzaj::BrakWiersza;
-    uint16_t adres = 0;
-  };
-  // The address of the first code row of the line; a line with rows that
-  // place no code is BezAdresu, a line with no row at all BrakWiersza.
-  AdresLinii AdresDlaLinii(int linia) const;
-  // The line of the last code row whose Adres is `adres`, or -1.
-  int32_t LiniaAdresu(uint16_t adres) const { return liniaAdresu_[adres]; }
-  // The Adres of the last code row at or above the line, or nothing.
-  std::optional<uint16_t> AdresDoLinii(int linia) const;
-
- private:
-  struct Wiersz {
-    int32_t linia;
-    int32_t adres;  // -1: a row that places no code
-  };
-  std::vector<Wiersz> wiersze_;  // in row order, which is line order
-  std::vector<int32_t> liniaAdresu_ = std::vector<int32_t>(65536, -1);
-};
 
 class Pulapki {
  public:

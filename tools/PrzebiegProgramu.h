@@ -11,8 +11,8 @@
 
 #include "Jadro.h"
 #include "Kodowanie.h"
+#include "MapaAdresow.h"
 #include "Plytka.h"
-#include "Pulapki.h"
 #include "TabelaAsemblacji.h"
 #include "Zdarzenia.h"
 

@@ -8,238 +8,63 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 
 #include "Liczby.h"
 #include "Pola.h"
+#include "SiatkaPamieci.h"
 
 namespace kelbra {
 
 namespace {
 
 constexpr int WysokoscPanelu = 20;
-constexpr int WysokoscKomorki = WysokoscWiersza - 1;
 
 }  // namespace
-
-// One of the two grids. Both read the top row from the window's scroll bar
-// and paint only the rows they show; the cell under the mouse and the cell
-// painted come from the same column arithmetic.
-class SiatkaPamieci final : public QWidget {
- public:
-  SiatkaPamieci(TFormDATA* okno, bool znakowa) : QWidget(okno), okno_(okno), znakowa_(znakowa) {
-    setObjectName(znakowa ? QStringLiteral("SGDATACHAR") : QStringLiteral("SGDATA"));
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    kolumna_ = znakowa ? 0 : 1;
-  }
-
-  int Wiersz() const { return wiersz_; }
-  int Kolumna() const { return kolumna_; }
-  // The address of the selected cell.
-  int32_t Adres() const { return Uklad().Adres(wiersz_, znakowa_ ? kolumna_ : kolumna_ - 1); }
-  // The cell's place inside the grid, for the editor.
-  QRect Prostokat(int wiersz, int kolumna) const {
-    const UkladPamieci u = Uklad();
-    const int y = WysokoscWiersza * (wiersz - okno_->GornyWiersz() + 1);
-    if (znakowa_) return {SzerokoscZnaku * kolumna, y, SzerokoscZnaku - 1, WysokoscKomorki};
-    return {u.LewaKrawedz(kolumna), y, kolumna == 0 ? u.SzerokoscNaglowka() : SzerokoscKolumny - 1, WysokoscKomorki};
-  }
-  // Keeps the selection inside the grid after the space or the row length
-  // changed.
-  void Ogranicz() {
-    const UkladPamieci u = Uklad();
-    wiersz_ = std::clamp(wiersz_, 1, u.LiczbaWierszy() - 1);
-    kolumna_ = znakowa_ ? std::clamp(kolumna_, 0, u.kolumny - 1) : std::clamp(kolumna_, 1, u.kolumny);
-    adresZnaku_ = Adres();
-  }
-  void Wybierz(int wiersz, int kolumna);
-
- protected:
-  void paintEvent(QPaintEvent*) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void wheelEvent(QWheelEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
-  void focusInEvent(QFocusEvent* e) override;
-
- private:
-  UkladPamieci Uklad() const { return okno_->edycja_.Uklad(); }
-  // The grid row and column at a point; false outside the byte cells.
-  bool Komorka(QPoint p, int& wiersz, int& kolumna) const;
-  bool Przesun(int klawisz, Qt::KeyboardModifiers modyfikatory);
-  void WpiszZnaki(const QString& tekst);
-
-  TFormDATA* okno_;
-  bool znakowa_;
-  int wiersz_ = 1;
-  int kolumna_ = 0;
-  // Where the next character typed into the character grid goes.
-  int32_t adresZnaku_ = 0;
-  int kolkoMyszy_ = 0;
-};
-
-void SiatkaPamieci::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  const QPalette& paleta = palette();
-  p.fillRect(rect(), paleta.color(QPalette::Mid));
-  const UkladPamieci u = Uklad();
-  const int gora = okno_->GornyWiersz();
-  const int kolumn = znakowa_ ? u.kolumny : u.kolumny + 1;
-  const bool fokus = hasFocus() || (!znakowa_ && okno_->edytor_->isVisible());
-  for (int i = 0; i < okno_->wiersze_; ++i) {
-    const int wiersz = i == 0 ? 0 : gora + i - 1;
-    if (wiersz >= u.LiczbaWierszy()) break;
-    for (int k = 0; k < kolumn; ++k) {
-      QRect r = Prostokat(wiersz, k);
-      r.moveTop(WysokoscWiersza * i);
-      const bool stala = i == 0 || (!znakowa_ && k == 0);
-      const bool wybrana = !stala && wiersz == wiersz_ && k == kolumna_;
-      QColor tlo = paleta.color(QPalette::Base);
-      QColor pismo = paleta.color(QPalette::Text);
-      if (stala) {
-        tlo = paleta.color(QPalette::Button);
-        pismo = paleta.color(QPalette::ButtonText);
-      } else if (wybrana) {
-        tlo = fokus ? paleta.color(QPalette::Highlight) : paleta.color(QPalette::Midlight);
-        pismo = fokus ? paleta.color(QPalette::HighlightedText) : paleta.color(QPalette::Text);
-      }
-      p.fillRect(r, tlo);
-      const QString tekst = okno_->TekstKomorki(znakowa_, wiersz, k);
-      if (tekst.isEmpty()) continue;
-      p.setPen(pismo);
-      p.drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, tekst);
-    }
-  }
-}
-
-bool SiatkaPamieci::Komorka(QPoint p, int& wiersz, int& kolumna) const {
-  const UkladPamieci u = Uklad();
-  const int i = p.y() / WysokoscWiersza;
-  if (p.y() < 0 || i < 1 || i >= okno_->wiersze_ || p.x() < 0 || p.x() >= width()) return false;
-  wiersz = okno_->GornyWiersz() + i - 1;
-  kolumna = znakowa_ ? std::min(p.x() / SzerokoscZnaku, u.kolumny - 1) : u.KolumnaWartosci(p.x());
-  return wiersz < u.LiczbaWierszy() && (znakowa_ || kolumna > 0);
-}
-
-void SiatkaPamieci::Wybierz(int wiersz, int kolumna) {
-  const UkladPamieci u = Uklad();
-  wiersz_ = std::clamp(wiersz, 1, u.LiczbaWierszy() - 1);
-  kolumna_ = znakowa_ ? std::clamp(kolumna, 0, u.kolumny - 1) : std::clamp(kolumna, 1, u.kolumny);
-  // Keyboard moves scroll the selected row into view.
-  const int gora = okno_->GornyWiersz();
-  const int widoczne = okno_->wiersze_ - 1;
-  if (wiersz_ < gora) okno_->UstawGornyWiersz(wiersz_);
-  if (wiersz_ >= gora + widoczne) okno_->UstawGornyWiersz(wiersz_ - widoczne + 1);
-  if (znakowa_) {
-    adresZnaku_ = Adres();
-    okno_->edycja_.PokazZnak(adresZnaku_);
-    okno_->PokazPodglad();
-  }
-  update();
-}
-
-void SiatkaPamieci::mousePressEvent(QMouseEvent* e) {
-  int w = 0, k = 0;
-  if (e->button() == Qt::LeftButton && Komorka(e->position().toPoint(), w, k)) Wybierz(w, k);
-  setFocus(Qt::MouseFocusReason);
-}
-
-void SiatkaPamieci::mouseDoubleClickEvent(QMouseEvent* e) {
-  int w = 0, k = 0;
-  if (znakowa_ || e->button() != Qt::LeftButton || !Komorka(e->position().toPoint(), w, k)) return;
-  Wybierz(w, k);
-  okno_->OtworzEdytor(false);
-}
-
-void SiatkaPamieci::wheelEvent(QWheelEvent* e) {
-  kolkoMyszy_ += e->angleDelta().y();
-  const int kroki = kolkoMyszy_ / 120;
-  kolkoMyszy_ -= kroki * 120;
-  if (kroki != 0) okno_->UstawGornyWiersz(okno_->GornyWiersz() - 3 * kroki);
-  e->accept();
-}
-
-bool SiatkaPamieci::Przesun(int klawisz, Qt::KeyboardModifiers modyfikatory) {
-  const UkladPamieci u = Uklad();
-  const int strona = std::max(1, okno_->wiersze_ - 1);
-  const int pierwsza = znakowa_ ? 0 : 1;
-  const int ostatnia = znakowa_ ? u.kolumny - 1 : u.kolumny;
-  const bool ctrl = modyfikatory & Qt::ControlModifier;
-  int w = wiersz_, k = kolumna_;
-  switch (klawisz) {
-    case Qt::Key_Up: --w; break;
-    case Qt::Key_Down: ++w; break;
-    case Qt::Key_Left: --k; break;
-    case Qt::Key_Right: ++k; break;
-    case Qt::Key_PageUp: w -= strona; break;
-    case Qt::Key_PageDown: w += strona; break;
-    case Qt::Key_Home:
-      k = pierwsza;
-      if (ctrl) w = 1;
-      break;
-    case Qt::Key_End:
-      k = ostatnia;
-      if (ctrl) w = u.LiczbaWierszy() - 1;
-      break;
-    default: return false;
-  }
-  Wybierz(w, k);
-  return true;
-}
-
-void SiatkaPamieci::WpiszZnaki(const QString& tekst) {
-  for (char32_t z : tekst.toUcs4()) {
-    if (!okno_->edycja_.WpiszZnak(adresZnaku_, z)) continue;
-    ++adresZnaku_;
-  }
-  okno_->edycja_.PokazZnak(adresZnaku_);
-  okno_->PokazPodglad();
-  okno_->Przerysuj();
-}
-
-void SiatkaPamieci::keyPressEvent(QKeyEvent* e) {
-  if (Przesun(e->key(), e->modifiers())) return;
-  const QString tekst = e->text();
-  bool drukowalny = !tekst.isEmpty() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  for (QChar z : tekst) drukowalny = drukowalny && (z.isPrint() || z.isSurrogate());
-  if (znakowa_) {
-    // Only keys that produce printable text store anything.
-    if (drukowalny) WpiszZnaki(tekst);
-    return;
-  }
-  if (drukowalny) {
-    // The typed character replaces the cell's text, as in the editor.
-    okno_->OtworzEdytor(true);
-    if (okno_->edytor_->isVisible()) QCoreApplication::sendEvent(okno_->edytor_, e);
-    return;
-  }
-  if (e->key() == Qt::Key_F2 || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-    okno_->OtworzEdytor(false);
-    return;
-  }
-  QWidget::keyPressEvent(e);
-}
-
-void SiatkaPamieci::focusInEvent(QFocusEvent* e) {
-  QWidget::focusInEvent(e);
-  if (znakowa_) {
-    okno_->edycja_.AdresEdytowany = -1;
-    okno_->PokazPodglad();
-  }
-  update();
-}
 
 TFormDATA::TFormDATA(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
   setObjectName(QStringLiteral("FormDATA"));
   UstawCzcionkeOkna(this);
+  ZbudujMenu();
 
+  panelGorny_ = new QWidget(this);
+  panelGorny_->setObjectName(QStringLiteral("PanelGorny"));
+  panelGorny_->setGeometry(0, gora_, 400, WysokoscPanelu);
+  podglad_ = new PodgladWartosci(this, panelGorny_, 4, 3, "TimerPrzekroczonoZakres", 450);
+  QLabel* zakres = podglad_->Ostrzezenie("LabelZakresPrzekroczono");
+  zakres->setGeometry(podglad_->Koniec(), 3, zakres->sizeHint().width(), 14);
+
+  suwak_ = new QScrollBar(Qt::Vertical, this);
+  wartosci_ = new SiatkaPamieci(this, edycja_, *suwak_, false);
+  znaki_ = new SiatkaPamieci(this, edycja_, *suwak_, true);
+  suwak_->setObjectName(QStringLiteral("ScrollBar"));
+  suwak_->setRange(1, 1);
+  connect(suwak_, &QScrollBar::valueChanged, this, [this] {
+    ZakonczEdycje(false);
+    Przerysuj();
+  });
+  for (SiatkaPamieci* s : {wartosci_, znaki_}) {
+    s->OtworzEdytor = [this](bool pusty) { OtworzEdytor(pusty); };
+    s->PokazPodglad = [this] { PokazPodglad(); };
+    s->Przerysuj = [this] { Przerysuj(); };
+  }
+  ZbudujEdytor();
+
+  new TimerOkna(this, "TimerOdswierzDane", 1500, [this] {
+    if (isVisible()) OdswiezKomorki();
+  });
+
+  setWindowTitle(QString::fromUtf8("Pamieć ") + QString::fromLatin1(Opis(edycja_.Rodzaj).podpis));
+  pamieci_[static_cast<size_t>(edycja_.Rodzaj)]->setChecked(true);
+  kolumny_[1]->setChecked(true);
+  resize(100, Ramka() + WysokoscWiersza * wiersze_);
+  UlozOkno();
+}
+
+void TFormDATA::ZbudujMenu() {
   pasek_ = new QMenuBar(this);
-  QMenuBar* pasek = pasek_;
-  QMenu* menuPamieci = pasek->addMenu(QStringLiteral("Rodzaj Pamieci"));
+  QMenu* menuPamieci = pasek_->addMenu(QStringLiteral("Rodzaj Pamieci"));
   menuPamieci->setObjectName(QStringLiteral("RodzajPamieci1"));
   auto* grupaPamieci = new QActionGroup(this);
   for (RodzajPamieci r : KolejnoscPamieci) {
@@ -253,7 +78,7 @@ TFormDATA::TFormDATA(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
     pamieci_[static_cast<size_t>(r)] = a;
     connect(a, &QAction::triggered, this, [this, r] { WybierzPamiec(r); });
   }
-  QMenu* menuKolumn = pasek->addMenu(QStringLiteral("Liczba kolumn"));
+  QMenu* menuKolumn = pasek_->addMenu(QStringLiteral("Liczba kolumn"));
   menuKolumn->setObjectName(QStringLiteral("Liczbakolumn1"));
   auto* grupaKolumn = new QActionGroup(this);
   for (size_t i = 0; i < WyboryKolumn.size(); ++i) {
@@ -265,32 +90,15 @@ TFormDATA::TFormDATA(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
     kolumny_[i] = a;
     connect(a, &QAction::triggered, this, [this, n] { WybierzKolumny(n); });
   }
-  menuLiczb_ = new MenuLiczb(pasek, QString::fromUtf8("Wyświetlanie liczb"), "DEC1", "HEX1", [this](bool d) {
+  menuLiczb_ = new MenuLiczb(pasek_, QString::fromUtf8("Wyświetlanie liczb"), "DEC1", "HEX1", [this](bool d) {
     ZakonczEdycje(false);
     edycja_.TrybDziesietny = d;
     Przerysuj();
   });
-  gora_ = pasek->sizeHint().height();
+  gora_ = pasek_->sizeHint().height();
+}
 
-  panelGorny_ = new QWidget(this);
-  panelGorny_->setObjectName(QStringLiteral("PanelGorny"));
-  panelGorny_->setGeometry(0, gora_, 400, WysokoscPanelu);
-  const LiniaPodgladu linia = ZbudujLiniePodgladu(panelGorny_, 4, 3);
-  staraWartosc_ = linia.stara;
-  nowaWartosc_ = linia.nowa;
-  QLabel* zakres = EtykietaZakresu(panelGorny_, "LabelZakresPrzekroczono");
-  zakres->setGeometry(linia.koniec, 3, zakres->sizeHint().width(), 14);
-
-  wartosci_ = new SiatkaPamieci(this, false);
-  znaki_ = new SiatkaPamieci(this, true);
-  suwak_ = new QScrollBar(Qt::Vertical, this);
-  suwak_->setObjectName(QStringLiteral("ScrollBar"));
-  suwak_->setRange(1, 1);
-  connect(suwak_, &QScrollBar::valueChanged, this, [this] {
-    ZakonczEdycje(false);
-    Przerysuj();
-  });
-
+void TFormDATA::ZbudujEdytor() {
   edytor_ = new QLineEdit(wartosci_);
   edytor_->setObjectName(QStringLiteral("EdytorKomorki"));
   edytor_->setFrame(false);
@@ -303,20 +111,7 @@ TFormDATA::TFormDATA(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
     PokazPodglad();
     Przerysuj();
   });
-
-  migacz_ = new Migacz(this, "TimerPrzekroczonoZakres", 450, {zakres});
-  odswiezanie_ = new QTimer(this);
-  odswiezanie_->setObjectName(QStringLiteral("TimerOdswierzDane"));
-  odswiezanie_->setInterval(1500);
-  connect(odswiezanie_, &QTimer::timeout, this, [this] {
-    if (isVisible()) OdswiezKomorki();
-  });
-
-  setWindowTitle(QString::fromUtf8("Pamieć ") + QString::fromLatin1(Opis(edycja_.Rodzaj).podpis));
-  pamieci_[static_cast<size_t>(edycja_.Rodzaj)]->setChecked(true);
-  kolumny_[1]->setChecked(true);
-  resize(100, Ramka() + WysokoscWiersza * wiersze_);
-  UlozOkno();
+  wartosci_->UstawEdytor(edytor_);
 }
 
 // The editor loses its focus as it is destroyed, after this object's own
@@ -386,24 +181,10 @@ void TFormDATA::resizeEvent(QResizeEvent* e) {
 }
 
 QString TFormDATA::TekstKomorki(bool znaki, int wiersz, int kolumna) const {
-  const UkladPamieci u = edycja_.Uklad();
-  if (wiersz < 0 || wiersz >= u.LiczbaWierszy() || kolumna < 0 || kolumna > u.kolumny) return {};
-  if (znaki) {
-    if (wiersz == 0 || kolumna == u.kolumny) return {};
-    const char32_t z = ZnakBajtu(edycja_.Czytaj(u.Adres(wiersz, kolumna)));
-    return QString::fromUcs4(&z, 1);
-  }
-  if (wiersz == 0) return kolumna == 0 ? QString() : QString::number(kolumna - 1);
-  if (kolumna == 0) return QString::fromLatin1(u.AdresWiersza(wiersz).c_str());
-  return QString::fromLatin1(
-      FormatLiczby(edycja_.Czytaj(u.Adres(wiersz, kolumna - 1)), edycja_.TrybDziesietny, 2).c_str());
+  return (znaki ? znaki_ : wartosci_)->TekstKomorki(wiersz, kolumna);
 }
 
 int TFormDATA::GornyWiersz() const { return suwak_->value(); }
-
-void TFormDATA::UstawGornyWiersz(int wiersz) {
-  suwak_->setValue(std::clamp(wiersz, suwak_->minimum(), suwak_->maximum()));
-}
 
 void TFormDATA::OtworzEdytor(bool pusty) {
   const int32_t adres = wartosci_->Adres();
@@ -461,9 +242,7 @@ bool TFormDATA::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void TFormDATA::PokazPodglad() {
-  UstawTekst(staraWartosc_, Utf8DoQt(edycja_.StaraWartosc));
-  UstawTekst(nowaWartosc_, Utf8DoQt(edycja_.NowaWartosc));
-  migacz_->Ustaw(edycja_.PozaZakresem());
+  podglad_->Pokaz(edycja_.StaraWartosc, edycja_.NowaWartosc, edycja_.PozaZakresem());
 }
 
 void TFormDATA::Przerysuj() {
@@ -488,14 +267,6 @@ void TFormDATA::OdswiezKomorki() {
 void TFormDATA::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   UlozOkno();
-  odswiezanie_->start();
-  migacz_->Widocznosc();
-}
-
-void TFormDATA::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  odswiezanie_->stop();
-  migacz_->Widocznosc();
 }
 
 }  // namespace kelbra

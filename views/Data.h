@@ -12,17 +12,15 @@
 #include "EdycjaPamieci.h"
 
 class QActionGroup;
-class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QScrollBar;
-class QTimer;
 
 namespace kelbra {
 
 class Asembler;
 struct Jadro;
-class Migacz;
+class PodgladWartosci;
 class MenuLiczb;
 class SiatkaPamieci;
 
@@ -53,16 +51,15 @@ class TFormDATA final : public QWidget {
 
  protected:
   void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
  private:
-  friend class SiatkaPamieci;
-
+  void ZbudujMenu();
+  // The cell editor over the value grid.
+  void ZbudujEdytor();
   // The resize rule: whole rows for a height, and the scroll range.
   void Dopasuj(int wysokosc);
-  void UstawGornyWiersz(int wiersz);
   void OtworzEdytor(bool pusty);
   void ZakonczEdycje(bool anuluj);
   void PokazPodglad();
@@ -75,10 +72,7 @@ class TFormDATA final : public QWidget {
   QLineEdit* edytor_ = nullptr;
   QMenuBar* pasek_ = nullptr;
   QWidget* panelGorny_ = nullptr;
-  QLabel* staraWartosc_ = nullptr;
-  QLabel* nowaWartosc_ = nullptr;
-  QTimer* odswiezanie_ = nullptr;
-  Migacz* migacz_ = nullptr;
+  PodgladWartosci* podglad_ = nullptr;
   MenuLiczb* menuLiczb_ = nullptr;
   std::array<QAction*, 4> pamieci_{};
   std::array<QAction*, 4> kolumny_{};

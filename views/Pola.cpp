@@ -25,6 +25,13 @@ void UstawCzcionkeOkna(QWidget* okno) {
   okno->setFont(czcionka);
 }
 
+QLabel* Napis(QWidget* rodzic, const char* nazwa, const QString& tekst, int x, int y, int szerokosc) {
+  auto* e = new QLabel(tekst, rodzic);
+  if (nazwa != nullptr) e->setObjectName(QString::fromLatin1(nazwa));
+  e->setGeometry(x, y, szerokosc, 14);
+  return e;
+}
+
 QLineEdit* PoleZPodpisem(QWidget* rodzic, const char* nazwa, const QString& podpis, int x, int y, int szerokosc,
                          int pikslePodpisu) {
   auto* etykieta = new QLabel(podpis, rodzic);
@@ -124,32 +131,53 @@ void MenuLiczb::Wybierz(bool dziesietnie) {
   if (wybor_) wybor_(dziesietnie);
 }
 
-Migacz::Migacz(QWidget* okno, const char* nazwaTimera, int interwal, std::vector<QLabel*> etykiety)
-    : QObject(okno), okno_(okno), timer_(new QTimer(okno)), etykiety_(std::move(etykiety)) {
-  timer_->setObjectName(QString::fromLatin1(nazwaTimera));
+TimerOkna::TimerOkna(QWidget* okno, const char* nazwa, int interwal, std::function<void()> tik,
+                     std::function<void()> zatrzymany)
+    : QObject(okno), okno_(okno), timer_(new QTimer(okno)), zatrzymany_(std::move(zatrzymany)) {
+  timer_->setObjectName(QString::fromLatin1(nazwa));
   timer_->setInterval(interwal);
-  connect(timer_, &QTimer::timeout, this, &Migacz::Tik);
+  connect(timer_, &QTimer::timeout, this, std::move(tik));
+  okno->installEventFilter(this);
 }
 
-void Migacz::Ustaw(bool migaj) {
-  migaj_ = migaj;
-  Widocznosc();
-}
-
-void Migacz::Widocznosc() {
-  if (migaj_ && okno_->isVisible()) {
+void TimerOkna::Wlacz(bool wlacz) {
+  wlaczony_ = wlacz;
+  if (wlacz && okno_->isVisible()) {
     if (!timer_->isActive()) timer_->start();
     return;
   }
+  Zatrzymaj();
+}
+
+void TimerOkna::Zatrzymaj() {
   timer_->stop();
-  for (QLabel* e : etykiety_) e->hide();
+  if (zatrzymany_) zatrzymany_();
+}
+
+bool TimerOkna::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+  if (obiekt == okno_) {
+    if (zdarzenie->type() == QEvent::Show && wlaczony_) timer_->start();
+    if (zdarzenie->type() == QEvent::Hide) Zatrzymaj();
+  }
+  return false;
+}
+
+Migacz::Migacz(QWidget* okno, const char* nazwaTimera, int interwal)
+    : QObject(okno), timer_(new TimerOkna(okno, nazwaTimera, interwal, [this] { Tik(); }, [this] {
+        for (QLabel* e : etykiety_) e->hide();
+      })) {
+  timer_->Wlacz(false);
 }
 
 void Migacz::Tik() {
+  if (etykiety_.empty()) return;
   const bool pokaz = etykiety_.front()->isHidden();
   for (QLabel* e : etykiety_) e->setVisible(pokaz);
 }
 
+namespace {
+
+// The red bold warning label, hidden.
 QLabel* EtykietaZakresu(QWidget* rodzic, const char* nazwa) {
   auto* e = new QLabel(QStringLiteral("!!! ZAKRES !!!"), rodzic);
   e->setObjectName(QString::fromLatin1(nazwa));
@@ -163,7 +191,11 @@ QLabel* EtykietaZakresu(QWidget* rodzic, const char* nazwa) {
   return e;
 }
 
-LiniaPodgladu ZbudujLiniePodgladu(QWidget* rodzic, int x, int y) {
+}  // namespace
+
+PodgladWartosci::PodgladWartosci(QWidget* okno, QWidget* rodzic, int x, int y, const char* nazwaTimera,
+                                 int interwal)
+    : QObject(okno), rodzic_(rodzic), migacz_(new Migacz(okno, nazwaTimera, interwal)) {
   const QFontMetrics miara = rodzic->fontMetrics();
   auto napis = [&](const char* nazwa, const QString& tekst, int szerokosc) {
     auto* e = new QLabel(tekst, rodzic);
@@ -175,11 +207,23 @@ LiniaPodgladu ZbudujLiniePodgladu(QWidget* rodzic, int x, int y) {
   // Room for a 16-bit value in decimal.
   const int wartosc = miara.horizontalAdvance(QStringLiteral("00000"));
   napis("Label3", QStringLiteral("Bylo:"), miara.horizontalAdvance(QStringLiteral("Bylo:")));
-  QLabel* stara = napis("LabelStaraWartosc", QString(), wartosc);
+  stara_ = napis("LabelStaraWartosc", QString(), wartosc);
   napis("Label2", QStringLiteral("==>>>"), miara.horizontalAdvance(QStringLiteral("==>>>")));
   napis("Label5", QStringLiteral("Bedzie"), miara.horizontalAdvance(QStringLiteral("Bedzie")));
-  QLabel* nowa = napis("LabelNowaWartosc", QString(), wartosc);
-  return {stara, nowa, x};
+  nowa_ = napis("LabelNowaWartosc", QString(), wartosc);
+  koniec_ = x;
+}
+
+QLabel* PodgladWartosci::Ostrzezenie(const char* nazwa) {
+  QLabel* e = EtykietaZakresu(rodzic_, nazwa);
+  migacz_->Dodaj(e);
+  return e;
+}
+
+void PodgladWartosci::Pokaz(const std::string& stara, const std::string& nowa, bool pozaZakresem) {
+  UstawTekst(stara_, Utf8DoQt(stara));
+  UstawTekst(nowa_, Utf8DoQt(nowa));
+  migacz_->Ustaw(pozaZakresem);
 }
 
 }  // namespace kelbra

@@ -1,8 +1,9 @@
 #pragma once
 // Pieces the three inspection windows share: a field with its caption
 // above it, the events of a field as the windows' handlers want them, the
-// number-display menu, and a blinking "!!! ZAKRES !!!" warning whose timer
-// runs only while it blinks.
+// number-display menu, timers that run only while their window is shown,
+// and the preview line of a value being typed with its blinking
+// "!!! ZAKRES !!!" warning.
 
 #include <functional>
 #include <string>
@@ -22,6 +23,9 @@ namespace kelbra {
 
 // The window's small font: the design sizes leave no room for more.
 void UstawCzcionkeOkna(QWidget* okno);
+
+// A one-line label, named unless `nazwa` is null.
+QLabel* Napis(QWidget* rodzic, const char* nazwa, const QString& tekst, int x, int y, int szerokosc);
 
 // A line edit at `x`, `y` with its caption above it, in the window's font
 // or at the given pixel size; the caption's objectName is the field's with
@@ -76,38 +80,72 @@ class MenuLiczb final : public QObject {
   std::function<void(bool)> wybor_;
 };
 
+// A timer of a window that runs only while the window is shown, and then
+// only while it is switched on; the window needs no show or hide handler
+// for it.
+class TimerOkna final : public QObject {
+  Q_OBJECT
+ public:
+  // `zatrzymany` runs each time the timer stops or stays stopped.
+  TimerOkna(QWidget* okno, const char* nazwa, int interwal, std::function<void()> tik,
+            std::function<void()> zatrzymany = {});
+  // Whether it runs while the window is shown; on from the start.
+  void Wlacz(bool wlacz);
+  QTimer* Timer() const { return timer_; }
+
+ protected:
+  bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+ private:
+  void Zatrzymaj();
+
+  QWidget* okno_;
+  QTimer* timer_;
+  std::function<void()> zatrzymany_;
+  bool wlaczony_ = true;
+};
+
 // "!!! ZAKRES !!!" labels that blink together while a value out of range
 // is being typed; the timer runs only then, and only while the window is
-// visible.
+// shown.
 class Migacz final : public QObject {
   Q_OBJECT
  public:
-  Migacz(QWidget* okno, const char* nazwaTimera, int interwal, std::vector<QLabel*> etykiety);
+  Migacz(QWidget* okno, const char* nazwaTimera, int interwal);
+  void Dodaj(QLabel* etykieta) { etykiety_.push_back(etykieta); }
   // Whether the warning should blink now.
-  void Ustaw(bool migaj);
-  // The window was shown or hidden.
-  void Widocznosc();
-  QTimer* Timer() const { return timer_; }
+  void Ustaw(bool migaj) { timer_->Wlacz(migaj); }
 
  private:
   void Tik();
 
-  QWidget* okno_;
-  QTimer* timer_;
+  TimerOkna* timer_;
   std::vector<QLabel*> etykiety_;
-  bool migaj_ = false;
 };
 
-// The red bold warning label, hidden.
-QLabel* EtykietaZakresu(QWidget* rodzic, const char* nazwa);
+// The preview of the value being typed: "Bylo:" LabelStaraWartosc "==>>>"
+// "Bedzie" LabelNowaWartosc, left to right from x, and "!!! ZAKRES !!!"
+// warnings that blink on the window's timer while the value is out of
+// range.
+class PodgladWartosci final : public QObject {
+  Q_OBJECT
+ public:
+  PodgladWartosci(QWidget* okno, QWidget* rodzic, int x, int y, const char* nazwaTimera, int interwal);
+  // A red bold warning label in the line's parent, hidden; the window
+  // places it.
+  QLabel* Ostrzezenie(const char* nazwa);
+  QLabel* Nowa() const { return nowa_; }
+  // Where the line ends.
+  int Koniec() const { return koniec_; }
 
-// "Bylo:" LabelStaraWartosc "==>>>" "Bedzie" LabelNowaWartosc, left to
-// right from x; `koniec` is where the line ends.
-struct LiniaPodgladu {
-  QLabel* stara;
-  QLabel* nowa;
-  int koniec;
+  void Pokaz(const std::string& stara, const std::string& nowa, bool pozaZakresem);
+
+ private:
+  QWidget* rodzic_;
+  QLabel* stara_ = nullptr;
+  QLabel* nowa_ = nullptr;
+  int koniec_ = 0;
+  Migacz* migacz_;
 };
-LiniaPodgladu ZbudujLiniePodgladu(QWidget* rodzic, int x, int y);
 
 }  // namespace kelbra

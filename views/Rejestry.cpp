@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QTimer>
 
 #include "Pola.h"
 
@@ -41,13 +40,6 @@ constexpr std::array<Miejsce, PolaRejestrow.size()> Miejsca{{
 }};
 constexpr int WysokoscWiersza = 36;
 
-QLabel* Tekst(QWidget* rodzic, const char* nazwa, const QString& tekst, int x, int y, int szerokosc) {
-  auto* e = new QLabel(tekst, rodzic);
-  e->setObjectName(QString::fromLatin1(nazwa));
-  e->setGeometry(x, y, szerokosc, 14);
-  return e;
-}
-
 }  // namespace
 
 TFormRejestry::TFormRejestry(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
@@ -62,59 +54,61 @@ TFormRejestry::TFormRejestry(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
   pasek->setGeometry(0, 0, Szerokosc, gora);
 
   zdarzenia_ = new ZdarzeniaPol(this);
-  ZdarzeniaPol* zdarzenia = zdarzenia_;
+  ZbudujPola(gora + 2);
+  ZbudujPodglad(gora + 2 + 3 * WysokoscWiersza + 2);
+  new TimerOkna(this, "TimerOdswierzanieDanych", 250, [this] { OdswiezRejestry(); });
+  PodlaczZdarzenia();
+  setFixedSize(Szerokosc, Wysokosc);
+}
+
+void TFormRejestry::ZbudujPola(int y) {
   for (size_t k = 0; k < PolaRejestrow.size(); ++k) {
     const OpisPola& opis = PolaRejestrow[k];
     const Miejsce& m = Miejsca[k];
     QLineEdit* pole = PoleZPodpisem(this, opis.nazwa, QString::fromLatin1(opis.podpis), m.x,
-                                    gora + 2 + m.wiersz * WysokoscWiersza, m.szerokosc);
+                                    y + m.wiersz * WysokoscWiersza, m.szerokosc);
     pola_[k] = pole;
     if (opis.rodzaj == RodzajPola::Posredni) {
       pole->setReadOnly(true);
       pole->setFocusPolicy(Qt::NoFocus);
       continue;
     }
-    zdarzenia->Obserwuj(pole);
+    zdarzenia_->Obserwuj(pole);
     connect(pole, &QLineEdit::textEdited, this, [this, k](const QString& t) { Zatwierdz(k, t); });
     if (k > 0) setTabOrder(pola_[k - 1], pole);
   }
-  Tekst(this, "LabelBank", QStringLiteral("Bank"), 69, gora + 2 + WysokoscWiersza, 30);
-  bank_ = Tekst(this, "BankRejestrow", QString(), 69, gora + 2 + WysokoscWiersza + 13, 30);
+  Napis(this, "LabelBank", QStringLiteral("Bank"), 69, y + WysokoscWiersza, 30);
+  bank_ = Napis(this, "BankRejestrow", QString(), 69, y + WysokoscWiersza + 13, 30);
   bank_->setFixedHeight(18);
   bank_->setFrameShape(QFrame::Panel);
   bank_->setFrameShadow(QFrame::Sunken);
   bank_->setAlignment(Qt::AlignCenter);
 
-  const int yBitow = gora + 2 + 2 * WysokoscWiersza;
-  Tekst(this, "LabelStrzalka", QStringLiteral("==>"), 38, yBitow + 15, 26);
+  const int yBitow = y + 2 * WysokoscWiersza;
+  Napis(this, "LabelStrzalka", QStringLiteral("==>"), 38, yBitow + 15, 26);
   for (size_t b = 0; b < BityPsw.size(); ++b) {
     const OpisBituPsw& opis = BityPsw[b];
     bity_[b] = KomorkaBitu(this, opis.nazwa, QString::fromLatin1(opis.podpis), 68 + 25 * static_cast<int>(b), yBitow,
                            22, opis.maska == 0x02);
-    zdarzenia->Obserwuj(bity_[b]);
+    zdarzenia_->Obserwuj(bity_[b]);
   }
+}
 
-  const int yPodgladu = yBitow + WysokoscWiersza + 2;
-  const LiniaPodgladu linia = ZbudujLiniePodgladu(this, 3, yPodgladu);
-  staraWartosc_ = linia.stara;
-  nowaWartosc_ = linia.nowa;
-  QLabel* zakres = EtykietaZakresu(this, "LabelZakresPrzekroczono");
+void TFormRejestry::ZbudujPodglad(int y) {
+  podglad_ = new PodgladWartosci(this, this, 3, y, "Timer1MigajacySygnal", 700);
+  QLabel* zakres = podglad_->Ostrzezenie("LabelZakresPrzekroczono");
   // Under the end of the line: beside it there is no room for its width.
   const int szerokoscZakresu = zakres->sizeHint().width();
-  zakres->setGeometry(std::min(linia.koniec, Szerokosc - 2) - szerokoscZakresu, yPodgladu + 15, szerokoscZakresu, 14);
+  zakres->setGeometry(std::min(podglad_->Koniec(), Szerokosc - 2) - szerokoscZakresu, y + 15, szerokoscZakresu, 14);
   QLabel* podpowiedz =
-      Tekst(this, "LabelPodpowiedz", QStringLiteral("Uzyj TABULATORA, lub klikaj na okienka danych..."), 3,
-            yPodgladu + 31, Szerokosc - 6);
+      Napis(this, "LabelPodpowiedz", QStringLiteral("Uzyj TABULATORA, lub klikaj na okienka danych..."), 3, y + 31,
+            Szerokosc - 6);
   podpowiedz->setWordWrap(true);
   podpowiedz->setFixedHeight(2 * podpowiedz->fontMetrics().height());
+}
 
-  migacz_ = new Migacz(this, "Timer1MigajacySygnal", 700, {zakres});
-  odswiezanie_ = new QTimer(this);
-  odswiezanie_->setObjectName(QStringLiteral("TimerOdswierzanieDanych"));
-  odswiezanie_->setInterval(250);
-  connect(odswiezanie_, &QTimer::timeout, this, &TFormRejestry::OdswiezRejestry);
-
-  zdarzenia->Wejscie = [this](QLineEdit* pole) {
+void TFormRejestry::PodlaczZdarzenia() {
+  zdarzenia_->Wejscie = [this](QLineEdit* pole) {
     if (!edycja_.Podlaczona()) return;
     const size_t k = Indeks(pole);
     OdswiezRejestry();
@@ -122,21 +116,19 @@ TFormRejestry::TFormRejestry(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
     celPola_ = edycja_.Cel(PolaRejestrow[k]);
     Zatwierdz(k, pole->text());
   };
-  zdarzenia->PrzedKlawiszem = [this](QLineEdit* pole) {
+  zdarzenia_->PrzedKlawiszem = [this](QLineEdit* pole) {
     if (!edycja_.Podlaczona()) return;
     const size_t k = Indeks(pole);
     edycja_.EdytowanePole = PolaRejestrow[k].numer;
     Zatwierdz(k, pole->text());
   };
-  zdarzenia->Wyjscie = [this](QLineEdit*) { Wyjscie(); };
-  zdarzenia->Klik = [this](QLineEdit* komorka) {
+  zdarzenia_->Wyjscie = [this](QLineEdit*) { Wyjscie(); };
+  zdarzenia_->Klik = [this](QLineEdit* komorka) {
     if (!edycja_.Podlaczona()) return;
     for (size_t b = 0; b < bity_.size(); ++b)
       if (bity_[b] == komorka) edycja_.PrzelaczBit(BityPsw[b].maska);
     OdswiezRejestry();
   };
-
-  setFixedSize(Szerokosc, Wysokosc);
 }
 
 // The fields lose their focus as they are destroyed, after this object's
@@ -167,14 +159,9 @@ void TFormRejestry::Zatwierdz(size_t pole, const QString& tekst) {
   if (!edycja_.Podlaczona()) return;
   const CelEdycji cel = celPola_ && wejsciePola_ == pole ? *celPola_ : edycja_.Cel(PolaRejestrow[pole]);
   edycja_.ZatwierdzWartosc(DoBajtow(tekst), cel);
-  PokazPodglad();
+  podglad_->Pokaz(edycja_.StaraWartosc, edycja_.NowaWartosc, !edycja_.WZakresie);
 }
 
-void TFormRejestry::PokazPodglad() {
-  UstawTekst(staraWartosc_, Utf8DoQt(edycja_.StaraWartosc));
-  UstawTekst(nowaWartosc_, Utf8DoQt(edycja_.NowaWartosc));
-  migacz_->Ustaw(!edycja_.WZakresie);
-}
 
 void TFormRejestry::Wyjscie() {
   celPola_.reset();
@@ -192,14 +179,6 @@ void TFormRejestry::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   edycja_.EdytowanePole = 0;
   OdswiezRejestry();
-  odswiezanie_->start();
-  migacz_->Widocznosc();
-}
-
-void TFormRejestry::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  odswiezanie_->stop();
-  migacz_->Widocznosc();
 }
 
 }  // namespace kelbra

@@ -12,13 +12,12 @@
 
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace kelbra {
 
 class Asembler;
 struct Jadro;
-class Migacz;
+class PodgladWartosci;
 class ZdarzeniaPol;
 class MenuLiczb;
 
@@ -37,11 +36,12 @@ class TFormRejestry final : public QWidget {
 
  protected:
   void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
 
  private:
+  void ZbudujPola(int y);
+  void ZbudujPodglad(int y);
+  void PodlaczZdarzenia();
   void Zatwierdz(size_t pole, const QString& tekst);
-  void PokazPodglad();
   void Wyjscie();
   size_t Indeks(const QLineEdit* pole) const;
   void TrybLiczb(bool dziesietnie);
@@ -50,11 +50,8 @@ class TFormRejestry final : public QWidget {
   std::array<QLineEdit*, PolaRejestrow.size()> pola_{};
   std::array<QLineEdit*, BityPsw.size()> bity_{};
   QLabel* bank_ = nullptr;
-  QLabel* staraWartosc_ = nullptr;
-  QLabel* nowaWartosc_ = nullptr;
-  QTimer* odswiezanie_ = nullptr;
   ZdarzeniaPol* zdarzenia_ = nullptr;
-  Migacz* migacz_ = nullptr;
+  PodgladWartosci* podglad_ = nullptr;
   MenuLiczb* menuLiczb_ = nullptr;
   // The field entered last and the register it writes to, fixed when the
   // user entered it, so a bank switched by the running program cannot move

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QTimer>
 
 #include "Pola.h"
 
@@ -34,12 +33,6 @@ constexpr NapisSekcji NapisySekcji[] = {
     {1, "** NIE adr. bitowo. **", 190, 52},
 };
 
-QLabel* Napis(QWidget* rodzic, const QString& tekst, int x, int y, int szerokosc) {
-  auto* e = new QLabel(tekst, rodzic);
-  e->setGeometry(x, y, szerokosc, 14);
-  return e;
-}
-
 void Tlo(QWidget* w, const QColor& kolor) {
   QPalette p = w->palette();
   p.setColor(QPalette::Window, kolor);
@@ -65,21 +58,38 @@ TFormDataSFR::TFormDataSFR(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
   gora_ = pasek->sizeHint().height();
   pasek->setGeometry(0, 0, SzerokoscOknaSfr, gora_);
 
+  ZbudujPasekInfo();
+  ZbudujSekcje();
+  zdarzenia_ = new ZdarzeniaPol(this);
+  for (size_t r = 0; r < RejestrySfr.size(); ++r) {
+    ZbudujRejestr(RejestrySfr[r], panele_[RejestrySfr[r].sekcja]);
+    zdarzenia_->Obserwuj(pola_[r]);
+    connect(pola_[r], &QLineEdit::textEdited, this, [this, r](const QString& t) { Podglad(r, t); });
+  }
+  for (const Komorka& k : komorki_) zdarzenia_->Obserwuj(k.pole);
+  PodlaczZdarzenia();
+
+  new TimerOkna(this, "TimerOdswierzDane", 250, [this] {
+    if (isVisible()) OdswiezSFR();
+  });
+  menuLiczb_->Wybierz(false);
+  Uloz();
+}
+
+void TFormDataSFR::ZbudujPasekInfo() {
   auto* info = new QWidget(this);
   info->setObjectName(QStringLiteral("PanelInfoZmiany"));
   info->setGeometry(0, gora_, SzerokoscOknaSfr, WysokoscPaskaInfo);
   Tlo(info, QColor(192, 192, 192));
-  QLabel* zakresLewy = EtykietaZakresu(info, "LabelPrzekroczonoZakres2");
-  zakresLewy->setGeometry(2, 3, 84, 14);
-  const LiniaPodgladu linia = ZbudujLiniePodgladu(info, 92, 3);
-  staraWartosc_ = linia.stara;
-  nowaWartosc_ = linia.nowa;
-  QPalette zielony = nowaWartosc_->palette();
+  podglad_ = new PodgladWartosci(this, info, 92, 3, "TimerPrzekroczonoZakres", 450);
+  podglad_->Ostrzezenie("LabelPrzekroczonoZakres2")->setGeometry(2, 3, 84, 14);
+  QPalette zielony = podglad_->Nowa()->palette();
   zielony.setColor(QPalette::WindowText, QColor(0, 128, 0));
-  nowaWartosc_->setPalette(zielony);
-  QLabel* zakresPrawy = EtykietaZakresu(info, "LabelZakresPrzekroczono");
-  zakresPrawy->setGeometry(285, 3, 84, 14);
+  podglad_->Nowa()->setPalette(zielony);
+  podglad_->Ostrzezenie("LabelZakresPrzekroczono")->setGeometry(285, 3, 84, 14);
+}
 
+void TFormDataSFR::ZbudujSekcje() {
   for (size_t k = 0; k < SekcjeSfr.size(); ++k) {
     const OpisSekcji& s = SekcjeSfr[k];
     auto* naglowek = new QLabel(QString::fromLatin1(s.tytul), this);
@@ -96,42 +106,26 @@ TFormDataSFR::TFormDataSFR(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
     panel->setProperty("Tag", s.wysokosc);
     panele_[k] = panel;
   }
-  for (const NapisSekcji& n : NapisySekcji) Napis(panele_[n.sekcja], QString::fromLatin1(n.tekst), n.x, n.y, 180);
+  for (const NapisSekcji& n : NapisySekcji)
+    Napis(panele_[n.sekcja], nullptr, QString::fromLatin1(n.tekst), n.x, n.y, 180);
+}
 
-  zdarzenia_ = new ZdarzeniaPol(this);
-  ZdarzeniaPol* zdarzenia = zdarzenia_;
-  for (size_t r = 0; r < RejestrySfr.size(); ++r) {
-    ZbudujRejestr(RejestrySfr[r], panele_[RejestrySfr[r].sekcja]);
-    zdarzenia->Obserwuj(pola_[r]);
-    connect(pola_[r], &QLineEdit::textEdited, this, [this, r](const QString& t) { Podglad(r, t); });
-  }
-  for (const Komorka& k : komorki_) zdarzenia->Obserwuj(k.pole);
-  zdarzenia->Wejscie = [this](QLineEdit* pole) {
+void TFormDataSFR::PodlaczZdarzenia() {
+  zdarzenia_->Wejscie = [this](QLineEdit* pole) {
     OdswiezSFR();
     Podglad(Rejestr(pole), pole->text());
     edycja_.EdytowanyAdres.reset();
   };
-  zdarzenia->PrzedKlawiszem = [this](QLineEdit* pole) { Podglad(Rejestr(pole), pole->text()); };
+  zdarzenia_->PrzedKlawiszem = [this](QLineEdit* pole) { Podglad(Rejestr(pole), pole->text()); };
   // Leaving a field ends its edit, so the refresh shows it again.
-  zdarzenia->Wyjscie = [this](QLineEdit*) { edycja_.EdytowanyAdres.reset(); };
-  zdarzenia->Klik = [this](QLineEdit* pole) {
+  zdarzenia_->Wyjscie = [this](QLineEdit*) { edycja_.EdytowanyAdres.reset(); };
+  zdarzenia_->Klik = [this](QLineEdit* pole) {
     for (const Komorka& k : komorki_)
       if (k.pole == pole && k.dziala) {
         edycja_.PrzelaczBitSFR(k.adres, k.bit);
         OdswiezSFR();
       }
   };
-
-  migacz_ = new Migacz(this, "TimerPrzekroczonoZakres", 450, {zakresPrawy, zakresLewy});
-  odswiezanie_ = new QTimer(this);
-  odswiezanie_->setObjectName(QStringLiteral("TimerOdswierzDane"));
-  odswiezanie_->setInterval(250);
-  connect(odswiezanie_, &QTimer::timeout, this, [this] {
-    if (isVisible()) OdswiezSFR();
-  });
-
-  menuLiczb_->Wybierz(false);
-  Uloz();
 }
 
 // The fields lose their focus as they are destroyed, after this object's
@@ -184,13 +178,7 @@ void TFormDataSFR::OdswiezSFR() {
 void TFormDataSFR::Podglad(size_t rejestr, const QString& tekst) {
   if (!edycja_.Podlaczona()) return;
   edycja_.PodgladWartosci(DoBajtow(tekst), RejestrySfr[rejestr].adres);
-  PokazPodglad();
-}
-
-void TFormDataSFR::PokazPodglad() {
-  UstawTekst(staraWartosc_, Utf8DoQt(edycja_.StaraWartosc));
-  UstawTekst(nowaWartosc_, Utf8DoQt(edycja_.NowaWartosc));
-  migacz_->Ustaw(!edycja_.WZakresie);
+  podglad_->Pokaz(edycja_.StaraWartosc, edycja_.NowaWartosc, !edycja_.WZakresie);
 }
 
 void TFormDataSFR::Uloz() {
@@ -243,14 +231,6 @@ void TFormDataSFR::showEvent(QShowEvent* e) {
   Uloz();
   edycja_.EdytowanyAdres.reset();
   OdswiezSFR();
-  odswiezanie_->start();
-  migacz_->Widocznosc();
-}
-
-void TFormDataSFR::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  odswiezanie_->stop();
-  migacz_->Widocznosc();
 }
 
 }  // namespace kelbra

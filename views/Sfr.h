@@ -13,13 +13,12 @@
 
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace kelbra {
 
 class Asembler;
 struct Jadro;
-class Migacz;
+class PodgladWartosci;
 class ZdarzeniaPol;
 class MenuLiczb;
 
@@ -46,7 +45,6 @@ class TFormDataSFR final : public QWidget {
 
  protected:
   void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
   bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
  private:
@@ -58,9 +56,13 @@ class TFormDataSFR final : public QWidget {
     // False for the grey cells that neither show nor flip anything.
     bool dziala;
   };
+  // The grey strip with the preview line under the menu.
+  void ZbudujPasekInfo();
+  // The section headers and their panels.
+  void ZbudujSekcje();
   void ZbudujRejestr(const OpisSfr& r, QWidget* panel);
+  void PodlaczZdarzenia();
   void Podglad(size_t rejestr, const QString& tekst);
-  void PokazPodglad();
   // Places the headers and the expanded sections and fits the height.
   void Uloz();
   size_t Rejestr(const QLineEdit* pole) const;
@@ -72,11 +74,8 @@ class TFormDataSFR final : public QWidget {
   std::array<QWidget*, 4> panele_{};
   std::array<QLineEdit*, RejestrySfr.size()> pola_{};
   std::vector<Komorka> komorki_;
-  QLabel* staraWartosc_ = nullptr;
-  QLabel* nowaWartosc_ = nullptr;
-  QTimer* odswiezanie_ = nullptr;
   ZdarzeniaPol* zdarzenia_ = nullptr;
-  Migacz* migacz_ = nullptr;
+  PodgladWartosci* podglad_ = nullptr;
   MenuLiczb* menuLiczb_ = nullptr;
 };
 

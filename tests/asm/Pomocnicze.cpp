@@ -2,15 +2,13 @@
 
 #include <cstdio>
 
-#include "Tekst.h"
-
 namespace kelbra::test {
 
 std::vector<uint8_t> Stanowisko::Bajty(int linia) const {
   const WynikAsemblacji& w = asembler->Wynik();
   for (size_t r = 1; r < w.WierszePrzebiegu; ++r) {
-    if (tekst::LiczbaKomorki(w.Tabela[r][KolLinia]) != linia) continue;
-    const uint16_t adres = static_cast<uint16_t>(tekst::LiczbaKomorki(w.Tabela[r][KolAdres]));
+    if (w.Tabela[r].Linia() != linia) continue;
+    const uint16_t adres = static_cast<uint16_t>(w.Tabela[r].Adres().value_or(0));
     std::vector<uint8_t> b;
     for (uint32_t k = 0; k < w.BajtyWiersza[r]; ++k) b.push_back(jadro->Code[static_cast<uint16_t>(adres + k)]);
     return b;

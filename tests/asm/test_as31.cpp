@@ -172,8 +172,8 @@ TEST(ZgodnoscZAs31, KazdaFormaDajeTeSameBajty) {
     ASSERT_FALSE(nasze.empty()) << linie[static_cast<size_t>(linia)];
     uint16_t adres = 0;
     for (size_t r = 1; r < w.WierszePrzebiegu; ++r)
-      if (tekst::LiczbaKomorki(w.Tabela[r][KolLinia]) == linia)
-        adres = static_cast<uint16_t>(tekst::LiczbaKomorki(w.Tabela[r][KolAdres]));
+      if (w.Tabela[r].Linia() == linia)
+        adres = static_cast<uint16_t>(w.Tabela[r].Adres().value_or(0));
     std::vector<uint8_t> ich;
     for (size_t k = 0; k < nasze.size(); ++k) ich.push_back((*obcy)[static_cast<uint16_t>(adres + k)]);
     if (nasze[0] == 0x85) std::swap(ich[1], ich[2]);

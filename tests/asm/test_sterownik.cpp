@@ -175,7 +175,7 @@ TEST(IndeksEtykiet, ZgodnyZPrzegladaniemTabeli) {
           std::optional<int32_t> liniowo;
           for (size_t k = 1; k < t.Rozmiar() && !szukana.empty(); ++k)
             if (tekst::RowneBezWielkosci(t[k][KolEtykieta], szukana)) {
-              liniowo = tekst::LiczbaKomorki(t[k][KolAdres]);
+              liniowo = t[k].Adres().value_or(0);
               break;
             }
           ASSERT_EQ(t.Szukaj(szukana), liniowo) << szukana;
@@ -213,7 +213,7 @@ TEST(IndeksEtykiet, DuzaTabelaZgodnaZPrzegladaniem) {
       bool poza = false;
       for (size_t k = 1; k < t.Rozmiar(); ++k)
         if (tekst::RowneBezWielkosci(t[k][KolEtykieta], szukana)) {
-          if (!liniowo) liniowo = tekst::LiczbaKomorki(t[k][KolAdres]);
+          if (!liniowo) liniowo = t[k].Adres().value_or(0);
           poza = poza || k != wiersz;
         }
       ASSERT_EQ(t.Szukaj(szukana), liniowo) << szukana;
