@@ -47,8 +47,10 @@ class HistoriaJadra {
   // bytes written from outside since it ran. False when empty.
   bool Cofnij();
   size_t Liczba() const { return liczbaRozkazow_; }
-  // Bytes the buffers take while the history is on.
+  // Bytes the buffers take while the history is on, and the changed bytes
+  // (4 bytes each; an instruction takes 16 besides) now held.
   size_t Pamiec() const;
+  size_t Wpisy() const { return liczbaWpisow_; }
 
   // State outside Jadro that the MOVX hook changes on writes to XDATA
   // od..do (the LCD model): compared before and after every such write,

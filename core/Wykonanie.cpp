@@ -502,8 +502,11 @@ void Jadro::SprawdzPrzerwania() {
 }
 
 int32_t Jadro::KrokJadra() {
-  BezZapisu z;
-  return Krok(*this, z);
+  const int32_t n = WykonajRozkaz();
+  // Neither timer can count while both run bits are clear.
+  if (Data[TCON] & 0x50) TimeryPoKroku(n);
+  SprawdzPrzerwania();
+  return n;
 }
 
 int32_t HistoriaJadra::KrokZapisany() { return Krok(j_, *this); }
