@@ -78,8 +78,16 @@ int32_t HistoriaJadra::ZapisXdata(Jadro& j, uint16_t adres, uint8_t wartosc) {
   std::memcpy(kopiaStanu_.data(), stan_, rozmiarStanu_);
   std::memcpy(kopiaXdata_.data(), xdata, ileXdata);
   const int32_t cykle = j.Plytka->LcdZapis(adres, wartosc);
-  for (size_t i = 0; i < rozmiarStanu_; ++i) {
-    if (stan_[i] != kopiaStanu_[i]) Dopisz(ZnacznikStanu + static_cast<uint32_t>(i), kopiaStanu_[i]);
+  // By blocks first: a write changes a few fields of a state that is
+  // mostly the glyph table.
+  const uint8_t* const kopia = kopiaStanu_.data();
+  constexpr size_t Blok = 64;
+  for (size_t i = 0; i < rozmiarStanu_; i += Blok) {
+    const size_t ile = std::min(Blok, rozmiarStanu_ - i);
+    if (std::memcmp(stan_ + i, kopia + i, ile) == 0) continue;
+    for (size_t k = i; k < i + ile; ++k) {
+      if (stan_[k] != kopia[k]) Dopisz(ZnacznikStanu + static_cast<uint32_t>(k), kopia[k]);
+    }
   }
   for (size_t i = 0; i < ileXdata; ++i) {
     if (xdata[i] != kopiaXdata_[i]) Dopisz(Miejsce(xdata[i]), kopiaXdata_[i]);
