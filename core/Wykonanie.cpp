@@ -486,7 +486,8 @@ int32_t Krok(Jadro& j, Z& z) {
 
 }  // namespace
 
-int32_t Jadro::WykonajRozkaz() {
+// Flattened, so the plain path is the switch itself rather than a jump to it.
+[[gnu::flatten]] int32_t Jadro::WykonajRozkaz() {
   BezZapisu z;
   return Wykonaj(*this, z);
 }
