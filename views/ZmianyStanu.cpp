@@ -1,0 +1,77 @@
+#include "ZmianyStanu.h"
+
+#include <utility>
+
+namespace kelbra {
+
+void ZdjecieStanu::Zrob(const Jadro& j) {
+  Data = j.Data;
+  IdataGorna = j.IdataGorna;
+  Code = j.Code;
+  Xdata = j.Xdata;
+}
+
+uint8_t ZdjecieStanu::Komorka(RodzajPamieci rodzaj, int32_t adres) const {
+  if (adres < 0 || adres > Opis(rodzaj).adresMaksymalny) return 0;
+  switch (rodzaj) {
+    case RodzajPamieci::DATA: return Data[static_cast<size_t>(adres)];
+    case RodzajPamieci::IDATA: return Idata(static_cast<uint8_t>(adres));
+    case RodzajPamieci::XDATA: return Xdata[static_cast<size_t>(adres)];
+    case RodzajPamieci::CODE: return Code[static_cast<size_t>(adres)];
+  }
+  return 0;
+}
+
+ZmianyStanu::ZmianyStanu() : przed_(std::make_unique<ZdjecieStanu>()), teraz_(std::make_unique<ZdjecieStanu>()) {}
+
+void ZmianyStanu::Zatrzymanie(const Jadro& j) {
+  std::swap(przed_, teraz_);
+  teraz_->Zrob(j);
+  if (pierwsze_) {
+    *przed_ = *teraz_;
+    pierwsze_ = false;
+  }
+}
+
+void ZmianyStanu::Wyczysc() {
+  *przed_ = *teraz_;
+  pierwsze_ = true;
+}
+
+void ZmianyStanu::PoEdycji(const Jadro& j) {
+  if (pierwsze_) return;
+  auto uzgodnij = [](auto& przed, auto& teraz, const auto& stan) {
+    for (size_t a = 0; a < stan.size(); ++a) {
+      if (stan[a] != teraz[a]) przed[a] = teraz[a] = stan[a];
+    }
+  };
+  uzgodnij(przed_->Data, teraz_->Data, j.Data);
+  uzgodnij(przed_->IdataGorna, teraz_->IdataGorna, j.IdataGorna);
+  uzgodnij(przed_->Code, teraz_->Code, j.Code);
+  uzgodnij(przed_->Xdata, teraz_->Xdata, j.Xdata);
+}
+
+bool ZmianyStanu::ZmienionyBit(uint8_t adresBitu) const {
+  const uint8_t adres = Jadro::AdresBajtuBitu(adresBitu);
+  return ((przed_->Data[adres] ^ teraz_->Data[adres]) & Jadro::MaskaBitu(adresBitu)) != 0;
+}
+
+bool ZmianyStanu::ZmienionaKomorka(RodzajPamieci rodzaj, int32_t adres) const {
+  return przed_->Komorka(rodzaj, adres) != teraz_->Komorka(rodzaj, adres);
+}
+
+bool ZmianyStanu::ZmienionePole(const OpisPola& pole) const {
+  const ZdjecieStanu& p = *przed_;
+  const ZdjecieStanu& t = *teraz_;
+  auto bank = [](const ZdjecieStanu& z) { return static_cast<uint8_t>(z.Data[sfr::PSW] & 0x18); };
+  auto rejestr = [&](const ZdjecieStanu& z, uint8_t n) { return z.Data[bank(z) + (n & 7)]; };
+  switch (pole.rodzaj) {
+    case RodzajPola::RejestrBanku: return rejestr(p, pole.argument) != rejestr(t, pole.argument);
+    case RodzajPola::Bajt: return ZmienionyBajt(pole.argument);
+    case RodzajPola::Dptr: return ZmienionyBajt(sfr::DPL) || ZmienionyBajt(sfr::DPH);
+    case RodzajPola::Posredni: return p.Idata(rejestr(p, pole.argument)) != t.Idata(rejestr(t, pole.argument));
+  }
+  return false;
+}
+
+}  // namespace kelbra
