@@ -174,7 +174,8 @@ void TFormSprawdzenie::Pokaz(const wsad::WynikZadania& w, uint64_t limitCykli) {
     if (w.wyniki.empty())
       DodajWiersz(Informacja, "Zadanie nie ma żadnego oczekiwania (--expect): nie ma czego sprawdzić.");
     if (w.cykle >= limitCykli)
-      DodajWiersz(Informacja, QString("Przebieg przerwany po %1 cyklach: dłuższe zadanie sprawdza kelbra-batch.")
+      DodajWiersz(Informacja, QString("Przebieg zatrzymany po %1 cyklach: tyle najwyżej sprawdza okno programu "
+                                      "(dłuższe zadanie sprawdzi kelbra-batch).")
                                   .arg(w.cykle));
   }
   setWindowTitle(tytul);

@@ -707,7 +707,18 @@ void Tokno_edycji_rozkazow::SprawdzZadanie1Click() {
     });
   }
   sprawdzenie_->Pokaz(w, LimitCykliZadania);
-  if (pierwszy) sprawdzenie_->move(geometry().center() - sprawdzenie_->rect().center());
+  if (pierwszy) {
+    // First under this window, where it hides none of the text being
+    // corrected; over its lower part when the screen ends there.
+    QPoint gdzie(frameGeometry().left(), frameGeometry().bottom() + 1);
+    if (const QScreen* ekran = screen()) {
+      const QRect obszar = ekran->availableGeometry();
+      const QSize rozmiar = sprawdzenie_->frameGeometry().size();
+      gdzie.setY(std::min(gdzie.y(), obszar.bottom() + 1 - rozmiar.height()));
+      gdzie.setX(std::clamp(gdzie.x(), obszar.left(), std::max(obszar.left(), obszar.right() + 1 - rozmiar.width())));
+    }
+    sprawdzenie_->move(gdzie);
+  }
   PokazOkno(sprawdzenie_, false);
 }
 
