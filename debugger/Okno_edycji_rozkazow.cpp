@@ -698,7 +698,8 @@ void Tokno_edycji_rozkazow::SprawdzZadanie1Click() {
   const bool pierwszy = !sprawdzenie_;
   if (pierwszy) {
     sprawdzenie_ = new TFormSprawdzenie(this);
-    // The editor keeps the keyboard: the next F4 comes after the next edit.
+    // The editor keeps the keyboard: the student goes on correcting and
+    // presses F4 again.
     sprawdzenie_->setAttribute(Qt::WA_ShowWithoutActivating);
     connect(sprawdzenie_, &TFormSprawdzenie::SprawdzPonownie, this, [this] {
       const auto tabela = TabelaPolecen();
