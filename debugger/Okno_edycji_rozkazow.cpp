@@ -28,10 +28,12 @@
 #include "Kodowanie.h"
 #include "Margines.h"
 #include "Ograniczenia.h"
+#include "OknoSprawdzenia.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
 #include "TekstQt.h"
 #include "WydrukPRN.h"
+#include "Zadanie.h"
 
 namespace kelbra {
 
@@ -84,6 +86,8 @@ std::span<const Tokno_edycji_rozkazow::OpisPolecenia> Tokno_edycji_rozkazow::Tab
       {.menu = Menu::Debug, .nazwa = "ResetKelbry1", .tytul = "Reset Kelbry", .klawisze = {Qt::Key_F12},
        .przycisk = 11, .x = 350, .podpowiedz = "Reset kelbry - F12", .wlaczone = &S::Emulacja,
        .obsluga = &T::ResetKelbry1Click},
+      {.menu = Menu::Debug, .separatorPrzed = true, .nazwa = "SprawdzZadanie1", .tytul = "Sprawdź zadanie",
+       .klawisze = {Qt::Key_F4}, .wlaczone = &S::Zadanie, .obsluga = &T::SprawdzZadanie1Click},
 
       {.menu = Menu::Informacje, .nazwa = "OProgramie1", .tytul = "O Programie", .obsluga = &T::OProgramie1Click},
       {.menu = Menu::Informacje, .nazwa = "Ograniczenia1", .tytul = "Wydruk PRN", .obsluga = &T::Ograniczenia1Click},
@@ -136,6 +140,7 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
     przesunPC_->setData(linia);
   };
   connect(edytor_->document(), &QTextDocument::contentsChange, this, &Tokno_edycji_rozkazow::ZmianaTekstu);
+  connect(edytor_->document(), &QTextDocument::contentsChange, this, &Tokno_edycji_rozkazow::ZmianaLiniiZadania);
   edytor_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(edytor_, &QWidget::customContextMenuRequested, this, &Tokno_edycji_rozkazow::OtworzMenuKontekstowe);
   ZbudujTimery();
@@ -574,7 +579,8 @@ void Tokno_edycji_rozkazow::UstawTryb(bool emulacja) {
 }
 
 void Tokno_edycji_rozkazow::OdswiezPolecenia() {
-  const StanPolecen& s = sterowanie_.Polecenia();
+  StanPolecen s = sterowanie_.Polecenia();
+  s.Zadanie = liniiZadania_.Jest();
   const auto wlaczone = [&s](bool StanPolecen::*flaga) { return !flaga || s.*flaga; };
   const std::span<const OpisPolecenia> tabela = TabelaPolecen();
   for (size_t i = 0; i < tabela.size(); ++i) {
@@ -660,6 +666,61 @@ void Tokno_edycji_rozkazow::UstawUsunblokade1Click() {
 void Tokno_edycji_rozkazow::PrzesuntutajlicznikPC1Click() {
   if (!sterowanie_.TrybEmulacji()) return;
   sterowanie_.PrzesunPC(przesunPC_->data().toInt());
+}
+
+void Tokno_edycji_rozkazow::SprawdzZadanie1Click() {
+  std::vector<std::u32string> linie;
+  linie.reserve(static_cast<size_t>(edytor_->LiczbaLinii()));
+  if (edytor_->LiczbaLinii() > 0)
+    for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) linie.push_back(DoUcs4(b.text()));
+  if (!wsad::MaZadanie(linie)) return;
+
+  // The task is assembled and run on a machine of its own: the student's
+  // core, board, breakpoints, mode and windows stay as they are. Only the
+  // lists take this assembly's messages, as after F9.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  struct Kursor {
+    ~Kursor() { QApplication::restoreOverrideCursor(); }
+  } kursor;
+  const wsad::WynikZadania w = wsad::SprawdzZadanie(linie, LimitCykliZadania);
+
+  listaBledow_->clear();
+  for (const TekstCp1250& l : w.bledy) listaBledow_->addItem(Cp1250DoQt(l));
+  listaOstrzezen_->clear();
+  for (const TekstCp1250& l : w.ostrzezenia) listaOstrzezen_->addItem(Cp1250DoQt(l));
+  bledyDoPokazania_ = !w.bledy.empty();
+  panelWarning_->setVisible(!w.ostrzezenia.empty());
+  OdswiezPolecenia();
+  // In emulation mode the text assembled, so a task line's error is all the
+  // list can hold, and the student has to see it there as well.
+  if (bledyDoPokazania_) panelDolny_->show();
+
+  const bool pierwszy = !sprawdzenie_;
+  if (pierwszy) {
+    sprawdzenie_ = new TFormSprawdzenie(this);
+    // The editor keeps the keyboard: the student goes on correcting and
+    // presses F4 again.
+    sprawdzenie_->setAttribute(Qt::WA_ShowWithoutActivating);
+    connect(sprawdzenie_, &TFormSprawdzenie::SprawdzPonownie, this, [this] {
+      const auto tabela = TabelaPolecen();
+      for (size_t i = 0; i < tabela.size(); ++i)
+        if (tabela[i].obsluga == &Tokno_edycji_rozkazow::SprawdzZadanie1Click) akcje_[i]->trigger();
+    });
+  }
+  sprawdzenie_->Pokaz(w, LimitCykliZadania);
+  if (pierwszy) {
+    // First under this window, where it hides none of the text being
+    // corrected; over its lower part when the screen ends there.
+    QPoint gdzie(frameGeometry().left(), frameGeometry().bottom() + 1);
+    if (const QScreen* ekran = screen()) {
+      const QRect obszar = ekran->availableGeometry();
+      const QSize rozmiar = sprawdzenie_->frameGeometry().size();
+      gdzie.setY(std::min(gdzie.y(), obszar.bottom() + 1 - rozmiar.height()));
+      gdzie.setX(std::clamp(gdzie.x(), obszar.left(), std::max(obszar.left(), obszar.right() + 1 - rozmiar.width())));
+    }
+    sprawdzenie_->move(gdzie);
+  }
+  PokazOkno(sprawdzenie_, false);
 }
 
 void Tokno_edycji_rozkazow::IdzDoLinii(int linia) {
@@ -748,6 +809,19 @@ void Tokno_edycji_rozkazow::ZmianaTekstu(int pozycja, int usuniete, int dodane) 
     pulapki_.Przesun(poprzedniaLiczbaLinii_, liczba, edytor_->LiniaPozycji(pozycja + dodane));
   poprzedniaLiczbaLinii_ = liczba;
   PlanujMargines();
+}
+
+void Tokno_edycji_rozkazow::ZmianaLiniiZadania(int pozycja, int usuniete, int dodane) {
+  if (usuniete == 0 && dodane == 0) return;
+  const QTextDocument* d = edytor_->document();
+  const int pierwsza = d->findBlock(pozycja).blockNumber();
+  // Replacing the whole text reports one character past its end.
+  QTextBlock ostatni = d->findBlock(pozycja + dodane);
+  if (!ostatni.isValid()) ostatni = d->lastBlock();
+  const bool byly = liniiZadania_.Jest();
+  liniiZadania_.Zmiana(pierwsza, ostatni.blockNumber() - pierwsza + 1, d->blockCount(),
+                       [d](int k) { return wsad::LiniaZadania(DoUcs4(d->findBlockByNumber(k).text())); });
+  if (liniiZadania_.Jest() != byly) OdswiezPolecenia();
 }
 
 void Tokno_edycji_rozkazow::OtworzMenuKontekstowe(const QPoint& gdzie) {

@@ -20,6 +20,7 @@
 #include "Pulapki.h"
 #include "SterowanieBiegiem.h"
 #include "ZarzadcaOkien.h"
+#include "ZnacznikiLinii.h"
 
 class QAction;
 class QListWidget;
@@ -35,6 +36,7 @@ class EdytorRozkazow;
 class Margines;
 class PlytkaKelbra;
 class TFormOgraniczeniEmulatora;
+class TFormSprawdzenie;
 class Ttabela_rozkazy;
 
 // The key legend under the toolbar: the key of every button that has one,
@@ -116,6 +118,11 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QTimer* PulsStatusu() const { return timerStatusu_; }
 
   static constexpr const char* PrefiksTytulu = "Emulator kelbry WEX";
+  // The task check runs this many cycles at most, so that a task can keep
+  // the window from answering for a few seconds at worst.
+  static constexpr uint64_t LimitCykliZadania = 100'000'000;
+  // The task check's result window; none before the first check.
+  TFormSprawdzenie* OknoSprawdzenia() const { return sprawdzenie_; }
 
   // Message boxes and file dialogs go through here, so a test can answer
   // them.
@@ -149,6 +156,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void BreakPointPulapka1Click();
   void UstawUsunblokade1Click();
   void PrzesuntutajlicznikPC1Click();
+  void SprawdzZadanie1Click();
 
   void IdzDoLinii(int linia) override;
 
@@ -201,6 +209,8 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   bool PrzedKlawiszem(QKeyEvent* e);
   void PoKlawiszu(QKeyEvent* e);
   void ZmianaTekstu(int pozycja, int usuniete, int dodane);
+  // Keeps the task lines' marks in step with an edit.
+  void ZmianaLiniiZadania(int pozycja, int usuniete, int dodane);
   void AutoWciecieEnter();
   void OtworzMenuKontekstowe(const QPoint& gdzie);
   void SkokDoEtykiety(QAction* element);
@@ -252,6 +262,9 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QTimer* timerKrokowy_ = nullptr;
   QTimer* timerStatusu_ = nullptr;
   QTimer* timerZaznaczania_ = nullptr;
+
+  ZnacznikiLinii liniiZadania_;  // which lines are task lines
+  TFormSprawdzenie* sprawdzenie_ = nullptr;
 
   int liniaStrzalki_ = 0;
   std::array<int, 5> kluczMarginesu_{};

@@ -52,6 +52,7 @@ struct StanPolecen {
   bool Emulacja = false;     // PracaKrokowa1 ... Stop1, SpeedButton6 ... SpeedButton11
   bool Run = false;          // Run1
   bool PrzyciskRun = false;  // SpeedButton5
+  bool Zadanie = false;      // SprawdzZadanie1: the text holds task lines (the window knows, not run control)
 };
 
 struct TekstyStatusu {

@@ -12,10 +12,12 @@
 ; Wskazówka: pętla opóźniająca z dwoma licznikami (DJNZ w DJNZ) i rozkaz
 ; RL A, który przesuwa bity akumulatora w lewo.
 ;
-; Sprawdzenie: polecenie
+; Sprawdzenie: klawisz F4 (menu Debug, „Sprawdź zadanie”) albo polecenie
 ;   kelbra-batch zadanie1_swiatlo.asm
 ; sprawdza położenie światła w środku każdego z dziesięciu pierwszych
 ; okresów (po 5 000, 15 000, ..., 95 000 cykli).
+; Okno wyniku pokazuje każdy warunek z tym, co program dał naprawdę;
+; niespełnione są na górze, na czerwono.
 ;
 ;#kelbra --cycles 100000
 ;#kelbra --expect P1=FE@5000  --expect P1=FD@15000 --expect P1=FB@25000

@@ -13,7 +13,7 @@
 ;   0FFE1h: K0 = bit 0 ... K7 = bit 7
 ;   0FFE2h: K8 = bit 0 ... K15 = bit 7
 ;
-; Sprawdzenie: polecenie
+; Sprawdzenie: klawisz F4 (menu Debug, „Sprawdź zadanie”) albo polecenie
 ;   kelbra-batch zadanie2_klawisze.asm
 ; naciska i puszcza klawisze w podanych cyklach i sprawdza P1 po każdej
 ; zmianie:
@@ -22,6 +22,8 @@
 ;   K9 wciśnięty, S1 wyłączony        -> P1 = FFh
 ;   S1 włączony (K9 dalej wciśnięty)  -> P1 = FDh
 ;   S1 wyłączony, wciśnięty też K0    -> P1 = FEh
+; Okno wyniku pokazuje każdy warunek z tym, co program dał naprawdę;
+; niespełnione są na górze, na czerwono.
 ;
 ;#kelbra --cycles 40000
 ;#kelbra --key K2@1000     --expect P1=FB@5000

@@ -13,9 +13,11 @@
 ;   80h+k  pisanie od kolumny k linii 1, 0C0h+k  od kolumny k linii 2
 ; Gotowe procedury są w przykładzie napis_lcd.asm.
 ;
-; Sprawdzenie: polecenie
+; Sprawdzenie: klawisz F4 (menu Debug, „Sprawdź zadanie”) albo polecenie
 ;   kelbra-batch zadanie3_powitanie.asm
 ; sprawdza obie linie po 0,1 s pracy.
+; Okno wyniku pokazuje każdy warunek z tym, co program dał naprawdę;
+; niespełnione są na górze, na czerwono.
 ;
 ;#kelbra --cycles 100000
 ;#kelbra --expect "LCD1=Dzien dobry!"
