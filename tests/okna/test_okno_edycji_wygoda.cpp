@@ -227,7 +227,8 @@ TEST_F(Wygoda, PasekSzukania) {
   EXPECT_TRUE(pole->hasFocus());
   auto gdzie = [&] {
     const QTextCursor k = edytor()->textCursor();
-    return QString("%1:%2 %3").arg(k.blockNumber()).arg(k.selectionStart() - k.block().position()).arg(k.selectedText());
+    const int kolumna = k.selectionStart() - k.block().position();
+    return QString("%1:%2 %3").arg(k.blockNumber()).arg(kolumna).arg(k.selectedText());
   };
   QTest::keyClicks(pole, "mov");  // found while typed
   EXPECT_EQ(gdzie(), "0:0 mov");
