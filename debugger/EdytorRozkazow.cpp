@@ -16,7 +16,7 @@ EdytorRozkazow::EdytorRozkazow(QWidget* rodzic) : QPlainTextEdit(rodzic) {
   QFont czcionka = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   setFont(czcionka);
   setTabStopDistance(QFontMetricsF(czcionka).horizontalAdvance(QLatin1Char(' ')) * 8);
-  // The current program line is shown as a selection; keep it as visible
+  // A line picked from the error list or a found phrase stays as visible
   // when the focus is in another window (the board, the registers).
   QPalette p = palette();
   p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));

@@ -1,5 +1,6 @@
 #include "Margines.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "Ikony.h"
@@ -17,6 +18,12 @@ bool Margines::Pokaz(StanMarginesu stan) {
   stan_ = std::move(stan);
   update();
   return true;
+}
+
+void Margines::mousePressEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return QWidget::mousePressEvent(e);
+  e->accept();
+  emit KlikLewy(e->position().toPoint());
 }
 
 void Margines::paintEvent(QPaintEvent*) {

@@ -1,7 +1,8 @@
 #pragma once
 // The gutter left of the editor: a red mark beside every visible line that
 // carries a breakpoint and the arrow at the current program line. It is told
-// what to show after every change and repaints only when that changed.
+// what to show after every change and repaints only when that changed; a
+// left click is passed on for the window to toggle that line's breakpoint.
 
 #include <vector>
 
@@ -31,10 +32,13 @@ class Margines final : public QWidget {
   // The gutter shares its row with the editor, so this is also the
   // editor's height changing.
   void ZmianaRozmiaru();
+  // A left button press, in gutter coordinates.
+  void KlikLewy(QPoint gdzie);
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override { emit ZmianaRozmiaru(); }
+  void mousePressEvent(QMouseEvent* e) override;
 
  private:
   StanMarginesu stan_;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -29,6 +30,7 @@
 #include "Margines.h"
 #include "Ograniczenia.h"
 #include "OknoSprawdzenia.h"
+#include "PasekSzukania.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
 #include "TekstQt.h"
@@ -50,15 +52,21 @@ std::span<const Tokno_edycji_rozkazow::OpisPolecenia> Tokno_edycji_rozkazow::Tab
   using S = StanPolecen;
   // Menu order; the toolbar takes its buttons in x order.
   static constexpr OpisPolecenia Tabela[] = {
-      {.menu = Menu::Plik, .nazwa = "Nowy1", .tytul = "Nowy", .przycisk = 1, .x = 8, .podpowiedz = "Nowy",
-       .wlaczone = &S::Nowy, .obsluga = &T::Nowy1Click},
-      {.menu = Menu::Plik, .separatorPrzed = true, .nazwa = "Otworz2", .tytul = "Otwórz", .klawisze = {Qt::Key_F3},
-       .przycisk = 2, .x = 34, .podpowiedz = "Otwórz", .wlaczone = &S::Nowy, .obsluga = &T::Otworz2Click},
-      {.menu = Menu::Plik, .nazwa = "Zapisz1", .tytul = "Zapisz", .klawisze = {Qt::Key_F2}, .przycisk = 3, .x = 60,
-       .podpowiedz = "Zapisz", .obsluga = &T::Zapisz1Click},
-      {.menu = Menu::Plik, .nazwa = "ZapiszJako1", .tytul = "Zapisz jako", .klawisze = {Qt::CTRL | Qt::Key_F2},
-       .obsluga = &T::ZapiszJako1Click},
-      {.menu = Menu::Plik, .separatorPrzed = true, .nazwa = "Koniec1", .tytul = "Koniec", .obsluga = &T::Koniec1Click},
+      {.menu = Menu::Plik, .nazwa = "Nowy1", .tytul = "Nowy", .klawisze = {QKeyCombination(), Qt::CTRL | Qt::Key_N},
+       .przycisk = 1, .x = 8, .podpowiedz = "Nowy", .wlaczone = &S::Nowy, .obsluga = &T::Nowy1Click},
+      {.menu = Menu::Plik, .separatorPrzed = true, .nazwa = "Otworz2", .tytul = "Otwórz",
+       .klawisze = {Qt::Key_F3, Qt::CTRL | Qt::Key_O}, .przycisk = 2, .x = 34, .podpowiedz = "Otwórz",
+       .wlaczone = &S::Nowy, .obsluga = &T::Otworz2Click},
+      {.menu = Menu::Plik, .nazwa = "Zapisz1", .tytul = "Zapisz", .klawisze = {Qt::Key_F2, Qt::CTRL | Qt::Key_S},
+       .przycisk = 3, .x = 60, .podpowiedz = "Zapisz", .obsluga = &T::Zapisz1Click},
+      {.menu = Menu::Plik, .nazwa = "ZapiszJako1", .tytul = "Zapisz jako",
+       .klawisze = {Qt::CTRL | Qt::Key_F2, Qt::CTRL | Qt::SHIFT | Qt::Key_S}, .obsluga = &T::ZapiszJako1Click},
+      {.menu = Menu::Plik, .separatorPrzed = true, .nazwa = "Szukaj1", .tytul = "Szukaj...",
+       .klawisze = {Qt::CTRL | Qt::Key_F}, .obsluga = &T::Szukaj1Click},
+      {.menu = Menu::Plik, .nazwa = "IdzDoWiersza1", .tytul = "Idź do wiersza...", .klawisze = {Qt::CTRL | Qt::Key_G},
+       .obsluga = &T::IdzDoWiersza1Click},
+      {.menu = Menu::Plik, .separatorPrzed = true, .nazwa = "Koniec1", .tytul = "Koniec",
+       .klawisze = {QKeyCombination(), Qt::CTRL | Qt::Key_Q}, .obsluga = &T::Koniec1Click},
 
       {.menu = Menu::Debug, .nazwa = "Kompilacja1", .tytul = "Kompilacja", .klawisze = {Qt::Key_F9}, .przycisk = 4,
        .x = 96, .podpowiedz = "Kompiluj    - F9", .wlaczone = &S::Kompilacja,
@@ -134,8 +142,7 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   edytor_->PrzedKlawiszem = [this](QKeyEvent* e) { return PrzedKlawiszem(e); };
   edytor_->PoKlawiszu = [this](QKeyEvent* e) { PoKlawiszu(e); };
   edytor_->PrzedMysza = [this](QPoint p) {
-    const int linia = LiniaWPunkcie(p.y() - edytor_->GoraLiniiWWidoku(edytor_->GornaLinia()),
-                                    edytor_->GornaLinia(), edytor_->WysokoscLinii());
+    const int linia = LiniaWWidoku(p.y());
     ustawUsunBlokade_->setData(linia);
     przesunPC_->setData(linia);
   };
@@ -144,6 +151,8 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   edytor_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(edytor_, &QWidget::customContextMenuRequested, this, &Tokno_edycji_rozkazow::OtworzMenuKontekstowe);
   ZbudujTimery();
+  ZbudujSzukanie();
+  connect(margines_, &Margines::KlikLewy, this, &Tokno_edycji_rozkazow::KlikNaMarginesie);
 
   UstawTryb(false);
   // The toolbar and a few lines of text stay usable whatever size a stored
@@ -323,11 +332,12 @@ void Tokno_edycji_rozkazow::ZbudujMenu() {
     m->setObjectName(nazwa);
     return m;
   };
+  // Alt and the marked letter open a menu rather than type into the text.
   QMenu* menuPolecen[3] = {};
-  menuPolecen[static_cast<size_t>(Menu::Plik)] = menu("Plik", "Plik1");
-  menuPolecen[static_cast<size_t>(Menu::Debug)] = menu("Debug", "Debug1");
-  ZbudujMenuOkien(menu("Okna", "Oknapomocnicze1"));
-  menuPolecen[static_cast<size_t>(Menu::Informacje)] = menu("Informacje", "Informacje1");
+  menuPolecen[static_cast<size_t>(Menu::Plik)] = menu("&Plik", "Plik1");
+  menuPolecen[static_cast<size_t>(Menu::Debug)] = menu("&Debug", "Debug1");
+  ZbudujMenuOkien(menu("&Okna", "Oknapomocnicze1"));
+  menuPolecen[static_cast<size_t>(Menu::Informacje)] = menu("&Informacje", "Informacje1");
 
   const std::span<const OpisPolecenia> tabela = TabelaPolecen();
   akcje_.assign(tabela.size(), nullptr);
@@ -336,12 +346,21 @@ void Tokno_edycji_rozkazow::ZbudujMenu() {
     QMenu* m = menuPolecen[static_cast<size_t>(p.menu)];
     if (p.separatorPrzed) m->addSeparator();
     QAction* a = Akcja(m, p.nazwa, QString::fromUtf8(p.tytul));
-    QList<QKeySequence> klawisze;
-    for (QKeyCombination k : p.klawisze)
-      if (JestKlawisz(k)) klawisze << QKeySequence(k);
-    a->setShortcuts(klawisze);
+    if (JestKlawisz(p.klawisze[0])) a->setShortcut(p.klawisze[0]);
     connect(a, &QAction::triggered, this, p.obsluga);
     akcje_[i] = a;
+    // The other keys live on a companion in no menu, so the item names only
+    // its own key; the item's enabled state still decides, as trigger()
+    // does nothing on a disabled action.
+    QList<QKeySequence> inne;
+    for (size_t k = 1; k < p.klawisze.size(); ++k)
+      if (JestKlawisz(p.klawisze[k])) inne << QKeySequence(p.klawisze[k]);
+    if (inne.isEmpty()) continue;
+    auto* towarzysz = new QAction(this);
+    towarzysz->setObjectName(QString(p.nazwa) + "Klawisze");
+    towarzysz->setShortcuts(inne);
+    addAction(towarzysz);
+    connect(towarzysz, &QAction::triggered, a, &QAction::trigger);
   }
 
   QMenu* test = menu("Test Jadra", "TestJadra1");
@@ -476,6 +495,7 @@ void Tokno_edycji_rozkazow::Nowy1Click() {
   const auto odpowiedz = Zapytaj3("Nowy...", "Czy chcesz zapisac zmiany w pliku zanim stworzysz nowy?");
   if (odpowiedz == QMessageBox::Cancel || (odpowiedz == QMessageBox::Yes && !Zapisz())) return;
   edytor_->clear();
+  WyczyscPulapki();
   nazwaPliku_.clear();
   dokument_.Nowy();
   UstawTryb(false);
@@ -513,6 +533,7 @@ bool Tokno_edycji_rozkazow::OtworzPlik(const QString& sciezka) {
     tekst += Ucs4DoQt(zrodlo.Linie[i]);
   }
   edytor_->setPlainText(tekst);
+  WyczyscPulapki();
   bledyDoPokazania_ = false;
   OdswiezPolecenia();
   return true;
@@ -575,6 +596,7 @@ void Tokno_edycji_rozkazow::ResetujOkna(int okno) { WczytajPozycjeOkien(okno, st
 void Tokno_edycji_rozkazow::UstawTryb(bool emulacja) {
   sterowanie_.UstawTrybEmulacji(emulacja, edytor_->LiczbaLinii());
   OdswiezPolecenia();
+  OdswiezPodswietlenie();
   PlanujMargines();
 }
 
@@ -658,9 +680,28 @@ void Tokno_edycji_rozkazow::BreakPointPulapka1Click() {
   UstawUsunblokade1Click();
 }
 
-void Tokno_edycji_rozkazow::UstawUsunblokade1Click() {
-  pulapki_.Przelacz(ustawUsunBlokade_->data().toInt(), mapa_, edytor_->LiczbaLinii());
+void Tokno_edycji_rozkazow::UstawUsunblokade1Click() { PrzelaczPulapke(ustawUsunBlokade_->data().toInt()); }
+
+void Tokno_edycji_rozkazow::PrzelaczPulapke(int linia) {
+  pulapki_.Przelacz(linia, mapa_, edytor_->LiczbaLinii());
   PlanujMargines();
+}
+
+void Tokno_edycji_rozkazow::WyczyscPulapki() {
+  pulapki_.Wyczysc();
+  PlanujMargines();
+}
+
+int Tokno_edycji_rozkazow::LiniaWWidoku(int y) const {
+  const int gora = edytor_->GornaLinia();
+  return LiniaWPunkcie(y - edytor_->GoraLiniiWWidoku(gora), gora, edytor_->WysokoscLinii());
+}
+
+void Tokno_edycji_rozkazow::KlikNaMarginesie(QPoint gdzie) {
+  // As F5 with the caret there: only a line of the text takes a breakpoint.
+  const QPoint wWidoku = edytor_->viewport()->mapFromGlobal(margines_->mapToGlobal(gdzie));
+  const int linia = LiniaWWidoku(wWidoku.y());
+  if (linia >= 0 && linia < edytor_->LiczbaLinii()) PrzelaczPulapke(linia);
 }
 
 void Tokno_edycji_rozkazow::PrzesuntutajlicznikPC1Click() {
@@ -724,22 +765,74 @@ void Tokno_edycji_rozkazow::SprawdzZadanie1Click() {
 }
 
 void Tokno_edycji_rozkazow::IdzDoLinii(int linia) {
+  PokazLinie(linia, false);
+  liniaStrzalki_ = linia;
+  if (okna_.tabela) okna_.tabela->PrzewinDoLinii(linia);
+  OdswiezPodswietlenie();
+  PlanujMargines();
+}
+
+void Tokno_edycji_rozkazow::PokazLinie(int linia, bool zaznacz) {
   const int gora = edytor_->GornaLinia();
   const int widoczne = edytor_->WidoczneLinie();
   const bool wTekscie = linia >= 0 && linia < edytor_->LiczbaLinii();
-  edytor_->UstawZaznaczenie(edytor_->PoczatekLinii(linia), wTekscie ? edytor_->DlugoscLinii(linia) : 0);
+  edytor_->UstawZaznaczenie(edytor_->PoczatekLinii(linia), zaznacz && wTekscie ? edytor_->DlugoscLinii(linia) : 0);
   // Three lines of margin above the target whenever it is near an edge.
   if (linia < gora + 3 || linia > gora + widoczne - 3) edytor_->UstawGornaLinie(linia - 3);
   else edytor_->UstawGornaLinie(gora);
   edytor_->horizontalScrollBar()->setValue(0);
-  liniaStrzalki_ = linia;
-  if (okna_.tabela) okna_.tabela->PrzewinDoLinii(linia);
-  PlanujMargines();
+}
+
+void Tokno_edycji_rozkazow::OdswiezPodswietlenie() {
+  // A selection would be replaced by the next key typed; a highlight of the
+  // same look leaves typing as it always is.
+  const bool widoczne = sterowanie_.TrybEmulacji() && !sterowanie_.TimerCiagly();
+  const int linia = widoczne && liniaStrzalki_ >= 0 && liniaStrzalki_ < edytor_->LiczbaLinii() ? liniaStrzalki_ : -1;
+  if (linia == podswietlona_) return;
+  podswietlona_ = linia;
+  QList<QTextEdit::ExtraSelection> podswietlenie;
+  if (linia >= 0) {
+    QTextEdit::ExtraSelection z;
+    z.cursor = QTextCursor(edytor_->document()->findBlockByNumber(linia));
+    const QPalette& p = edytor_->palette();
+    z.format.setBackground(p.color(QPalette::Active, QPalette::Highlight));
+    z.format.setForeground(p.color(QPalette::Active, QPalette::HighlightedText));
+    z.format.setProperty(QTextFormat::FullWidthSelection, true);
+    podswietlenie << z;
+  }
+  edytor_->setExtraSelections(podswietlenie);
+}
+
+void Tokno_edycji_rozkazow::ZbudujSzukanie() {
+  pasekSzukania_ = new PasekSzukania(*edytor_, centralWidget());
+  auto* uklad = static_cast<QVBoxLayout*>(centralWidget()->layout());
+  uklad->insertWidget(uklad->indexOf(edytor_->parentWidget()) + 1, pasekSzukania_);
+  PodajLiczbe = [this](const QString& tytul, const QString& etykieta, int wartosc, int minimum,
+                       int maksimum) -> std::optional<int> {
+    bool ok = false;
+    const int n = QInputDialog::getInt(this, tytul, etykieta, wartosc, minimum, maksimum, 1, &ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+  };
+}
+
+void Tokno_edycji_rozkazow::Szukaj1Click() { pasekSzukania_->Otworz(); }
+
+void Tokno_edycji_rozkazow::IdzDoWiersza1Click() {
+  const int ostatnia = edytor_->LiczbaLinii() - 1;
+  if (ostatnia < 0) return;
+  // Counted from 0, as the error and warning lists count them.
+  const std::optional<int> linia =
+      PodajLiczbe("Idź do wiersza", QString("Numer wiersza (od 0 do %1):").arg(ostatnia),
+                  std::min(edytor_->LiniaKursora(), ostatnia), 0, ostatnia);
+  if (!linia) return;
+  PokazLinie(std::clamp(*linia, 0, ostatnia), false);
+  edytor_->setFocus();
 }
 
 void Tokno_edycji_rozkazow::UstawTimeryBiegu(bool ciagly, bool krokowy) {
   if (ciagly != timerCiagly_->isActive()) ciagly ? timerCiagly_->start() : timerCiagly_->stop();
   if (krokowy != timerKrokowy_->isActive()) krokowy ? timerKrokowy_->start() : timerKrokowy_->stop();
+  OdswiezPodswietlenie();
   PlanujMargines();  // the arrow hides during a continuous run
 }
 
@@ -856,7 +949,9 @@ void Tokno_edycji_rozkazow::KlikNaLiscie(QListWidgetItem* element) {
   const auto linia = LiniaZKomunikatu(std::u16string_view(reinterpret_cast<const char16_t*>(t.utf16()),
                                                           static_cast<size_t>(t.size())));
   if (!linia || *linia >= edytor_->LiczbaLinii()) return;
-  IdzDoLinii(*linia);
+  // A real selection, to type over; the arrow stays at PC's line.
+  PokazLinie(*linia, true);
+  if (okna_.tabela) okna_.tabela->PrzewinDoLinii(*linia);
   edytor_->ensureCursorVisible();
   edytor_->setFocus();
 }

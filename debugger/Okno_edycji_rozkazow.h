@@ -34,6 +34,7 @@ namespace kelbra {
 
 class EdytorRozkazow;
 class Margines;
+class PasekSzukania;
 class PlytkaKelbra;
 class TFormOgraniczeniEmulatora;
 class TFormSprawdzenie;
@@ -82,7 +83,10 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
     bool separatorPrzed = false;  // a separator line above the item
     const char* nazwa;            // the menu item's object name
     const char* tytul;
-    // Up to three keys; the first is the one the legend names.
+    // Up to three keys. The first is the one the menu item and the legend
+    // name; the others are the desktop's usual keys for the same command,
+    // which work beside it unnamed. A command without a key of its own
+    // leaves the first empty.
     std::array<QKeyCombination, 3> klawisze{};
     int przycisk = 0;  // SpeedButtonN with its icon; 0 for none
     int x = 0;         // the button's left edge; buttons stand in x order
@@ -133,6 +137,10 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   std::function<void(const QString& tekst)> PokazBlad;
   std::function<QString(const QString& katalog, const QString& filtr)> DialogOtwarcia;
   std::function<QString(const QString& katalog, const QString& filtr)> DialogZapisu;
+  // A whole number from minimum to maksimum, or nothing when cancelled.
+  std::function<std::optional<int>(const QString& tytul, const QString& etykieta, int wartosc, int minimum,
+                                   int maksimum)>
+      PodajLiczbe;
 
   const QString& NazwaPliku() const { return nazwaPliku_; }
   ZarzadcaOkien& zarzadca() { return zarzadca_; }
@@ -157,8 +165,14 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void UstawUsunblokade1Click();
   void PrzesuntutajlicznikPC1Click();
   void SprawdzZadanie1Click();
+  void Szukaj1Click();
+  void IdzDoWiersza1Click();
 
+  // Marks PC's line: a highlight of the whole line with the caret at its
+  // start and nothing selected, the arrow beside it, the line in view.
   void IdzDoLinii(int linia) override;
+  // The line the highlight marks, or -1 when none is shown.
+  int PodswietlonaLinia() const { return podswietlona_; }
 
  signals:
   // The first showing, once the board is attached to the core.
@@ -215,6 +229,21 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void OtworzMenuKontekstowe(const QPoint& gdzie);
   void SkokDoEtykiety(QAction* element);
   void KlikNaLiscie(QListWidgetItem* element);
+  // Puts the caret at the start of a line, selecting the line when asked,
+  // and scrolls it into view with a margin of three lines above it.
+  void PokazLinie(int linia, bool zaznacz);
+  // The highlight follows PC's line: shown in emulation mode while no
+  // continuous run is going, like the arrow.
+  void OdswiezPodswietlenie();
+  // The line of the editor at a height of its viewport, as a mouse press
+  // there picks it.
+  int LiniaWWidoku(int y) const;
+  void KlikNaMarginesie(QPoint gdzie);
+  void PrzelaczPulapke(int linia);
+  // Nowy and Otwórz start with no breakpoint at all.
+  void WyczyscPulapki();
+  // The find bar under the editor and the question of go-to-line.
+  void ZbudujSzukanie();
 
   void TimerPracaCiaglaJadraTimer();
   void TimerPracaKrokowaTimer();
@@ -239,6 +268,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
 
   EdytorRozkazow* edytor_ = nullptr;
   Margines* margines_ = nullptr;
+  PasekSzukania* pasekSzukania_ = nullptr;
   QWidget* panelWarning_ = nullptr;
   QWidget* panelDolny_ = nullptr;
   QListWidget* listaOstrzezen_ = nullptr;
@@ -267,6 +297,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   TFormSprawdzenie* sprawdzenie_ = nullptr;
 
   int liniaStrzalki_ = 0;
+  int podswietlona_ = -1;
   std::array<int, 5> kluczMarginesu_{};
   int poprzedniaLiczbaLinii_ = 0;  // the editor's Tag
   bool bledyDoPokazania_ = false;  // the last assembly found errors

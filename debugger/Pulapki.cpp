@@ -62,11 +62,12 @@ void Pulapki::Przesun(int staraLiczba, int nowaLiczba, int liniaPo) {
     for (int k = std::max(0, liniaPo - n + 1); k <= liniaPo; ++k) wpis(k) = -1;
   } else {
     const int usuniete = -n;
-    // Lines after the caret's move up by the number removed; what falls off
-    // the end of the old text is cleared.
-    const int koniec = std::min(staraLiczba, LiczbaLinii - 1);
-    for (int k = liniaPo + 1; k <= koniec; ++k) wpis(k) = k + usuniete < LiczbaLinii ? wpis(k + usuniete) : -1;
-    for (int k = std::max(liniaPo + 1, koniec - usuniete + 1); k <= koniec; ++k) wpis(k) = -1;
+    // Lines after the caret's move up by the number removed. Nothing may
+    // stay past the new last line: a mark there would come back on a line
+    // the student never chose once the text grows again.
+    const int koniec = std::clamp(nowaLiczba, 0, LiczbaLinii);
+    for (int k = liniaPo + 1; k < koniec; ++k) wpis(k) = k + usuniete < LiczbaLinii ? wpis(k + usuniete) : -1;
+    std::fill(linie_.begin() + koniec, linie_.end(), -1);
   }
 }
 

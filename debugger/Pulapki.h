@@ -34,7 +34,8 @@ class Pulapki {
   void Przelicz(const MapaAdresow& mapa, int liczbaLiniiEdytora);
   // Keeps the line table on its lines across an edit that took the text from
   // `staraLiczba` to `nowaLiczba` lines, with line `liniaPo` holding the
-  // caret (the end of the inserted text) afterwards.
+  // caret (the end of the inserted text) afterwards. A text that shrank
+  // keeps no breakpoint past its new last line.
   void Przesun(int staraLiczba, int nowaLiczba, int liniaPo);
 
   // Bumped by every change of the tables, so a poller can tell when to look.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -62,14 +63,15 @@ TEST(Pulapki, LinesSharingAnAddressKeepTheOtherOnesSlot) {
 }
 
 // The rule applied per change event, written out plainly: the table moves
-// by one line, away from or towards the caret's line L.
+// by one line, away from or towards the caret's line L; a text that shrank
+// keeps nothing past its last line.
 void JednaLinia(std::vector<int32_t>& e, int stara, int nowa, int L) {
   if (nowa > stara) {
     for (int k = nowa; k >= L + 1; --k) e[k] = e[k - 1];
     e[L] = -1;
   } else if (nowa < stara) {
     for (int k = L + 1; k <= nowa; ++k) e[k] = e[k + 1];
-    e[nowa + 1] = -1;
+    std::fill(e.begin() + nowa, e.end(), -1);
   }
 }
 
@@ -104,6 +106,31 @@ TEST_F(Przesuwanie, EditsMoveTheBreakpointsBelowTheCaret) {
     std::vector<int32_t> e(Linii, -1);
     for (const auto& [l, a] : c.wpisy) e[static_cast<size_t>(l)] = a;
     EXPECT_EQ(Tabela(Linii), e) << c.edycja;
+  }
+}
+
+// Marks past the last line (set below the text, or left there by an edit)
+// never survive a shrinking edit, so none can come back inside the text.
+TEST_F(Przesuwanie, ShrinkingDropsEveryMarkPastTheLastLine) {
+  const struct {
+    const char* edycja;
+    std::vector<int> znaczniki;
+    int stara, nowa, liniaPo;
+    std::vector<std::pair<int, int32_t>> wpisy;  // line, address
+  } przypadki[] = {
+      {"one line joined below a mark just past the end", {3, 10}, 10, 9, 5, {{3, 3}}},
+      {"the last three lines deleted", {2, 9, 10}, 10, 7, 6, {{2, 2}}},
+      {"a mark far below the text", {4, 250}, 10, 9, 0, {{3, 4}}},
+      {"the whole text deleted", {0, 4, 6}, 6, 0, 0, {}},
+      {"four lines deleted below the caret's line", {1, 7, 8, 120}, 12, 8, 2, {{1, 1}, {3, 7}, {4, 8}}},
+  };
+  for (const auto& c : przypadki) {
+    b.Wyczysc();
+    for (int l : c.znaczniki) b.Przelacz(l, p.mapa, Linii);
+    b.Przesun(c.stara, c.nowa, c.liniaPo);
+    std::vector<int32_t> e(Linii + 100, -1);
+    for (const auto& [l, a] : c.wpisy) e[static_cast<size_t>(l)] = a;
+    EXPECT_EQ(Tabela(), e) << c.edycja;
   }
 }
 

@@ -58,6 +58,15 @@ class OknoEdycji : public ::testing::Test {
     }
   }
   QString zaznaczenie() { return edytor()->textCursor().selectedText(); }
+  // The text of the line the current-line highlight covers; empty for none.
+  QString podswietlenie() {
+    const QList<QTextEdit::ExtraSelection> z = edytor()->extraSelections();
+    if (z.isEmpty()) return {};
+    EXPECT_EQ(z.size(), 1);
+    EXPECT_TRUE(z[0].format.property(QTextFormat::FullWidthSelection).toBool());
+    EXPECT_EQ(z[0].format.background().color(), edytor()->palette().color(QPalette::Active, QPalette::Highlight));
+    return z[0].cursor.block().text();
+  }
   // Clicks at the middle of a line of the editor.
   void kliknijLinie(int y) {
     const int h = edytor()->WysokoscLinii();
@@ -106,7 +115,7 @@ TEST_F(OknoEdycji, BledyWLiscieIKlikPokazujeLinie) {
   EXPECT_EQ(linie, QStringList({"Error: 3 linia. Zbyt wiele etykiet. W wierszu, moze byc tylko 1 etykieta"}));
   QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0)).center());
   EXPECT_EQ(zaznaczenie(), "x: y: nop");
-  EXPECT_EQ(okno.LiniaStrzalki(), 3);
+  EXPECT_EQ(okno.LiniaStrzalki(), 0) << "the arrow only ever marks PC's line";
   EXPECT_TRUE(edytor()->hasFocus());
   // Items without a line number, or with one past the text, do nothing.
   for (const char* tekst : {"bez numeru", "ERROR...99 linia. za daleko"}) {
@@ -134,6 +143,9 @@ TEST_F(OknoEdycji, PominietyTekstWLiscieOstrzezen) {
   EXPECT_EQ(linie, QStringList({"Warning...0 linia. " + rada + "2, 3", "Warning...2 linia. " + rada + "0"}));
   QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(1)).center());
   EXPECT_EQ(zaznaczenie(), "db 'Hello', 0");
+  // In emulation mode the arrow and the highlight stay at PC's line.
+  EXPECT_EQ(okno.LiniaStrzalki(), 0);
+  EXPECT_EQ(podswietlenie(), "db 1, 2, 3");
   EXPECT_EQ(tabela.Model().rowCount(), 3);
 
   // Mended, the list assembles without a warning.
@@ -180,7 +192,9 @@ QStringList Pozycje(const QMenu* menu) {
 
 TEST_F(OknoEdycji, MenuPaskiILegendaWKolejnosci) {
   const std::pair<const char*, QStringList> menu[] = {
-      {"Plik1", {"Nowy|", "-", "Otwórz|F3", "Zapisz|F2", "Zapisz jako|Ctrl+F2", "-", "Koniec|"}},
+      {"Plik1",
+       {"Nowy|", "-", "Otwórz|F3", "Zapisz|F2", "Zapisz jako|Ctrl+F2", "-", "Szukaj...|Ctrl+F",
+        "Idź do wiersza...|Ctrl+G", "-", "Koniec|"}},
       {"Debug1",
        {"Kompilacja|F9", "Run|Ctrl+F9", "Stop|F10", "-", "Break Point - Pułapka|F5", "Praca Krokowa|F6",
         "Step Into|F7", "Step Over|F8", "-", "Zatrzymaj jądro|F11", "Reset Kelbry|F12", "-",
@@ -194,7 +208,7 @@ TEST_F(OknoEdycji, MenuPaskiILegendaWKolejnosci) {
   for (const auto& [nazwa, pozycje] : menu) EXPECT_EQ(Pozycje(okno.findChild<QMenu*>(nazwa)), pozycje) << nazwa;
   QStringList tytuly;
   for (const QAction* a : okno.menuBar()->actions())
-    if (a->isVisible()) tytuly << a->text();
+    if (a->isVisible()) tytuly << a->text().remove('&');
   EXPECT_EQ(tytuly, QStringList({"Plik", "Debug", "Okna", "Informacje"}));
 
   // Buttons left to right, each with its hint and a picture.
@@ -222,14 +236,15 @@ TEST_F(OknoEdycji, PoleceniaWlaczoneWKazdymTrybie) {
     }
     return w.join(' ');
   };
-  EXPECT_EQ(wlaczone(), "Nowy1 1 Otworz2 2 Zapisz1 3 ZapiszJako1 Koniec1 BreakPointPulapka1 12 OProgramie1 "
-                        "Ograniczenia1");
-  edytor()->setPlainText(Program);
-  EXPECT_EQ(wlaczone(), "Nowy1 1 Otworz2 2 Zapisz1 3 ZapiszJako1 Koniec1 Kompilacja1 4 Run1 5 BreakPointPulapka1 12 "
+  EXPECT_EQ(wlaczone(), "Nowy1 1 Otworz2 2 Zapisz1 3 ZapiszJako1 Szukaj1 IdzDoWiersza1 Koniec1 BreakPointPulapka1 12 "
                         "OProgramie1 Ograniczenia1");
+  edytor()->setPlainText(Program);
+  EXPECT_EQ(wlaczone(), "Nowy1 1 Otworz2 2 Zapisz1 3 ZapiszJako1 Szukaj1 IdzDoWiersza1 Koniec1 Kompilacja1 4 Run1 5 "
+                        "BreakPointPulapka1 12 OProgramie1 Ograniczenia1");
   klawisz(Qt::Key_F9);
-  EXPECT_EQ(wlaczone(), "Zapisz1 3 ZapiszJako1 Koniec1 Run1 5 Stop1 6 BreakPointPulapka1 12 PracaKrokowa1 7 "
-                        "StepInto1 8 StepOver1 9 ZatrzymajJadro1 10 ResetKelbry1 11 OProgramie1 Ograniczenia1");
+  EXPECT_EQ(wlaczone(), "Zapisz1 3 ZapiszJako1 Szukaj1 IdzDoWiersza1 Koniec1 Run1 5 Stop1 6 BreakPointPulapka1 12 "
+                        "PracaKrokowa1 7 StepInto1 8 StepOver1 9 ZatrzymajJadro1 10 ResetKelbry1 11 OProgramie1 "
+                        "Ograniczenia1");
 }
 
 // The file buttons run their commands as the menu items do.
@@ -263,7 +278,8 @@ TEST_F(OknoEdycji, PulapkaZatrzymujeBiegINastepnyRunIdzieDalej) {
   EXPECT_EQ(okno.pulapki().Linii(3), 5);
   ASSERT_TRUE(QTest::qWaitFor([&] { return okno.jadro().PC == 5 && !timer("TimerPracaCiaglaJadra")->isActive(); },
                               3000));
-  EXPECT_EQ(zaznaczenie(), "mov p1,a");
+  EXPECT_EQ(podswietlenie(), "mov p1,a");
+  EXPECT_EQ(zaznaczenie(), "");
   EXPECT_EQ(okno.LiniaStrzalki(), 3);
   // The next Run executes the instruction and stops there again a loop later.
   const uint32_t cykle = okno.jadro().LicznikCykli;
@@ -283,7 +299,7 @@ TEST_F(OknoEdycji, KrokiF7F8IStepOverBezPowrotu) {
   klawisz(Qt::Key_F9);
   for (int k = 0; k < 4; ++k) klawisz(Qt::Key_F7);  // up to the acall
   EXPECT_EQ(okno.jadro().PC, 7);
-  EXPECT_EQ(zaznaczenie(), "acall opoz");
+  EXPECT_EQ(podswietlenie(), "acall opoz");
   klawisz(Qt::Key_F8);
   EXPECT_EQ(okno.jadro().PC, 9);
   EXPECT_EQ(okno.LiniaStrzalki(), 5);
