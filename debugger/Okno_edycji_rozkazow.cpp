@@ -163,7 +163,14 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
 }
 
-Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() = default;
+Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() {
+  // The children outlive this part of the window: the editor still loses
+  // its focus and repaints while the base class deletes it, and its signals
+  // must not reach the handlers of a window already gone.
+  disconnect(edytor_, nullptr, this, nullptr);
+  disconnect(edytor_->document(), nullptr, this, nullptr);
+  disconnect(margines_, nullptr, this, nullptr);
+}
 
 void Tokno_edycji_rozkazow::UstawDialogi() {
   PokazKomunikat = [this](const QString& tytul, const QString& tekst) {
