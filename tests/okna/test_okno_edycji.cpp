@@ -183,7 +183,7 @@ TEST_F(OknoEdycji, MenuPaskiILegendaWKolejnosci) {
       {"Plik1", {"Nowy|", "-", "Otwórz|F3", "Zapisz|F2", "Zapisz jako|Ctrl+F2", "-", "Koniec|"}},
       {"Debug1",
        {"Kompilacja|F9", "Run|Ctrl+F9", "Stop|F10", "-", "Break Point - Pułapka|F5", "Praca Krokowa|F6",
-        "Step Into|F7", "Step Over|F8", "-", "Zatrzymaj jądro|F11", "Reset Kelbry|F12"}},
+        "Step Into|F7", "Step Over|F8", "Krok wstecz|Shift+F7", "-", "Zatrzymaj jądro|F11", "Reset Kelbry|F12"}},
       {"Oknapomocnicze1",
        {"Analiza kodu asemblera|", "Kelbra|", "Rejestry|", "SFR|", "Pamięć|", "--- Reset Okien"}},
       {"ResetOkien1",
