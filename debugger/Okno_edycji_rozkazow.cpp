@@ -153,7 +153,13 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
 }
 
-Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() = default;
+Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() {
+  // The editor loses its focus and repaints as the widgets go, after this
+  // class's part is gone: its signals must not reach this window's slots.
+  edytor_->document()->disconnect(this);
+  edytor_->disconnect(this);
+  margines_->disconnect(this);
+}
 
 void Tokno_edycji_rozkazow::UstawDialogi() {
   PokazKomunikat = [this](const QString& tytul, const QString& tekst) {
