@@ -112,8 +112,9 @@ void SiatkaPamieci::paintEvent(QPaintEvent*) {
         pismo = fokus ? paleta.color(QPalette::HighlightedText) : paleta.color(QPalette::Text);
       }
       if (zmieniona) {
-        // The focused selection turns light so that the mark stays readable.
-        if (wybrana && fokus) tlo = tlo.lighter(220);
+        // The focused selection pales halfway to white, so that it still
+        // shows and the mark stays readable on it.
+        if (wybrana && fokus) tlo = QColor((tlo.red() + 255) / 2, (tlo.green() + 255) / 2, (tlo.blue() + 255) / 2);
         pismo = KolorZmiany();
       }
       p.fillRect(r, tlo);
