@@ -98,6 +98,17 @@ int main(int argc, char** argv) {
     sfr.UstawWidoki(okno.jadro(), okno.asembler());
     pamiec.UstawWidoki(okno.jadro(), okno.asembler());
   });
+  // They mark what changed at the last stop, and a value typed into any of
+  // them is no change of the program's.
+  rejestry.UstawZmiany(&okno.zmiany());
+  sfr.UstawZmiany(&okno.zmiany());
+  pamiec.UstawZmiany(&okno.zmiany());
+  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, &rejestry, &kelbra::TFormRejestry::PoZmianach);
+  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, &sfr, &kelbra::TFormDataSFR::PoZmianach);
+  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, &pamiec, &kelbra::TFormDATA::PoZmianach);
+  QObject::connect(&rejestry, &kelbra::TFormRejestry::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
+  QObject::connect(&sfr, &kelbra::TFormDataSFR::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
+  QObject::connect(&pamiec, &kelbra::TFormDATA::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
   kelbra::TFormKelbra kelbraOkno(plytka);
   kelbraOkno.UstawPuls(okno.PulsStatusu());
   QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbraOkno,

@@ -1,9 +1,14 @@
 #include "EdytorRozkazow.h"
 
 #include <QFontDatabase>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QToolTip>
+
+#include "PomocRozkazow.h"
+#include "TekstQt.h"
 
 namespace kelbra {
 
@@ -106,6 +111,11 @@ void EdytorRozkazow::keyPressEvent(QKeyEvent* e) {
     e->setAccepted(zwykly.isAccepted());
     return;
   }
+  if (e->key() == Qt::Key_F1 && (e->modifiers() & Qt::ControlModifier)) {
+    PokazPomocPrzyKursorze();
+    e->accept();
+    return;
+  }
   if (PrzedKlawiszem && PrzedKlawiszem(e)) {
     e->accept();
     return;
@@ -117,6 +127,56 @@ void EdytorRozkazow::keyPressEvent(QKeyEvent* e) {
 void EdytorRozkazow::mousePressEvent(QMouseEvent* e) {
   if (PrzedMysza) PrzedMysza(e->position().toPoint());
   QPlainTextEdit::mousePressEvent(e);
+}
+
+}  // namespace kelbra
+
+namespace kelbra {
+
+QString EdytorRozkazow::PomocWKolumnie(int linia, int kolumna) const {
+  const QString tekst = TekstLinii(linia);
+  if (kolumna < 0 || kolumna >= tekst.size()) return {};
+  // The assembler reads a line as Windows-1250 bytes, one a character.
+  const TekstCp1250 bajty = DoBajtow(tekst);
+  const auto znak = static_cast<size_t>(tekst.left(kolumna).toUcs4().size());
+  const auto slowo = MnemonikWKolumnie(bajty, znak);
+  if (!slowo) return {};
+  return Utf8DoQt(PomocRozkazu(slowo->tekst));
+}
+
+bool EdytorRozkazow::PokazPomocPrzyKursorze() {
+  const QTextCursor k = textCursor();
+  const int linia = k.blockNumber();
+  const int kolumna = k.positionInBlock();
+  // The caret right after a word is still on it.
+  QString pomoc = PomocWKolumnie(linia, kolumna);
+  if (pomoc.isEmpty()) pomoc = PomocWKolumnie(linia, kolumna - 1);
+  if (pomoc.isEmpty()) {
+    QToolTip::hideText();
+    return false;
+  }
+  const QRect r = cursorRect(k);
+  QToolTip::showText(viewport()->mapToGlobal(r.bottomLeft() + QPoint(0, 2)), pomoc, viewport());
+  return true;
+}
+
+bool EdytorRozkazow::viewportEvent(QEvent* e) {
+  if (e->type() != QEvent::ToolTip) return QPlainTextEdit::viewportEvent(e);
+  const auto* h = static_cast<QHelpEvent*>(e);
+  const QTextCursor k = cursorForPosition(h->pos());
+  // Below the last line the nearest position is still in it.
+  if (!blockBoundingGeometry(k.block()).translated(contentOffset()).contains(h->pos())) {
+    QToolTip::hideText();
+    return true;
+  }
+  int kolumna = k.positionInBlock();
+  // The nearest gap between characters: left of the pointer, the pointer
+  // is over the character after it.
+  if (cursorRect(k).left() > h->pos().x()) --kolumna;
+  const QString pomoc = PomocWKolumnie(k.blockNumber(), kolumna);
+  if (pomoc.isEmpty()) QToolTip::hideText();
+  else QToolTip::showText(h->globalPos(), pomoc, viewport());
+  return true;
 }
 
 }  // namespace kelbra

@@ -50,9 +50,18 @@ class EdytorRozkazow final : public QPlainTextEdit, public WidokLinii {
   // Runs before the editor handles a mouse press (viewport coordinates).
   std::function<void(QPoint)> PrzedMysza;
 
+  // The help on the instruction whose mnemonic covers a column of a line
+  // (0-based, in characters); empty anywhere else.
+  QString PomocWKolumnie(int linia, int kolumna) const;
+  // Ctrl+F1: the help on the mnemonic at the caret (or just before it) as
+  // a tooltip under the caret; false when there is none.
+  bool PokazPomocPrzyKursorze();
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  // Hovering a mnemonic shows its help.
+  bool viewportEvent(QEvent* e) override;
 
  private:
   // Offset of a position with line breaks counting two.

@@ -88,6 +88,8 @@ std::span<const Tokno_edycji_rozkazow::OpisPolecenia> Tokno_edycji_rozkazow::Tab
       {.menu = Menu::Debug, .nazwa = "StepOver1", .tytul = "Step Over", .klawisze = {Qt::Key_F8}, .przycisk = 9,
        .x = 288, .podpowiedz = "Jeden krok. Omijaj funkcje.  - F8", .wlaczone = &S::Emulacja,
        .obsluga = &T::StepOver1Click},
+      {.menu = Menu::Debug, .nazwa = "KrokWstecz1", .tytul = "Krok wstecz", .klawisze = {Qt::SHIFT | Qt::Key_F7},
+       .wlaczone = &S::KrokWstecz, .obsluga = &T::KrokWstecz1Click},
       {.menu = Menu::Debug, .separatorPrzed = true, .nazwa = "ZatrzymajJadro1", .tytul = "Zatrzymaj jądro",
        .klawisze = {Qt::Key_F11}, .przycisk = 10, .x = 324, .podpowiedz = "Pauza - F11", .wlaczone = &S::Emulacja,
        .obsluga = &T::ZatrzymajJadro1Click},
@@ -138,6 +140,8 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   ZbudujSrodek();
   ZbudujMenu();
   ZbudujMenuKontekstowe();
+  krokWstecz_ = findChild<QAction*>("KrokWstecz1");
+  sterowanie_.UstawHistorie(&historia_);
 
   edytor_->PrzedKlawiszem = [this](QKeyEvent* e) { return PrzedKlawiszem(e); };
   edytor_->PoKlawiszu = [this](QKeyEvent* e) { PoKlawiszu(e); };
@@ -601,10 +605,35 @@ void Tokno_edycji_rozkazow::WczytajPozycjeOkien(int okno, const std::optional<Ba
 void Tokno_edycji_rozkazow::ResetujOkna(int okno) { WczytajPozycjeOkien(okno, std::nullopt); }
 
 void Tokno_edycji_rozkazow::UstawTryb(bool emulacja) {
+  const bool byla = sterowanie_.TrybEmulacji();
   sterowanie_.UstawTrybEmulacji(emulacja, edytor_->LiczbaLinii());
   OdswiezPolecenia();
   OdswiezPodswietlenie();
   PlanujMargines();
+  // Every keystroke in the editor comes here: only a change of mode or a
+  // fresh emulation starts the marks over.
+  if (emulacja || byla) NowyStan();
+}
+
+void Tokno_edycji_rozkazow::PoZatrzymaniu() {
+  zmiany_.Zatrzymanie(jadro_);
+  emit NoweZmiany();
+  OdswiezPolecenia();
+  TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
+}
+
+void Tokno_edycji_rozkazow::NowyStan() {
+  zmiany_.Wyczysc();
+  PoZatrzymaniu();
+}
+
+void Tokno_edycji_rozkazow::PoEdycjiWartosci() {
+  if (!zmiany_.PoEdycji(jadro_)) return;
+  // The history knows only what instructions changed: stepping back over
+  // a typed value would leave a state the program never had.
+  historia_.Wyczysc();
+  emit NoweZmiany();
+  OdswiezPolecenia();
 }
 
 void Tokno_edycji_rozkazow::OdswiezPolecenia() {
@@ -673,14 +702,38 @@ void Tokno_edycji_rozkazow::Run1Click() {
 
 void Tokno_edycji_rozkazow::Stop1Click() {
   sterowanie_.Stop(edytor_->LiczbaLinii());
-  OdswiezPolecenia();
+  NowyStan();
 }
 
 void Tokno_edycji_rozkazow::PracaKrokowa1Click() { sterowanie_.PracaKrokowa(); }
-void Tokno_edycji_rozkazow::StepInto1Click() { sterowanie_.StepInto(); }
-void Tokno_edycji_rozkazow::StepOver1Click() { sterowanie_.StepOver(); }
-void Tokno_edycji_rozkazow::ZatrzymajJadro1Click() { sterowanie_.Pauza(); }
-void Tokno_edycji_rozkazow::ResetKelbry1Click() { sterowanie_.ResetKelbry(); }
+
+void Tokno_edycji_rozkazow::StepInto1Click() {
+  sterowanie_.StepInto();
+  PoZatrzymaniu();
+}
+
+void Tokno_edycji_rozkazow::StepOver1Click() {
+  sterowanie_.StepOver();
+  PoZatrzymaniu();
+}
+
+void Tokno_edycji_rozkazow::KrokWstecz1Click() {
+  if (!sterowanie_.TrybEmulacji()) return;
+  sterowanie_.KrokWstecz();
+  // The LEDs and the LCD as they were, whatever the board last drew.
+  OdswiezDiody();
+  PoZatrzymaniu();
+}
+
+void Tokno_edycji_rozkazow::ZatrzymajJadro1Click() {
+  sterowanie_.Pauza();
+  PoZatrzymaniu();
+}
+
+void Tokno_edycji_rozkazow::ResetKelbry1Click() {
+  sterowanie_.ResetKelbry();
+  NowyStan();
+}
 
 void Tokno_edycji_rozkazow::BreakPointPulapka1Click() {
   ustawUsunBlokade_->setData(edytor_->LiniaKursora());
@@ -992,12 +1045,18 @@ void Tokno_edycji_rozkazow::TimerPracaCiaglaJadraTimer() {
   sterowanie_.TickCiagly();
   // A slice that ended at a breakpoint refreshed nothing itself; the board
   // still shows the state the run stopped in.
-  if (!sterowanie_.TimerCiagly()) emit PoTyknieciuBiegu();
+  if (!sterowanie_.TimerCiagly()) {
+    emit PoTyknieciuBiegu();
+    PoZatrzymaniu();
+  } else if (krokWstecz_->isEnabled() != sterowanie_.Polecenia().KrokWstecz) {
+    OdswiezPolecenia();
+  }
 }
 
 void Tokno_edycji_rozkazow::TimerPracaKrokowaTimer() {
   sterowanie_.TickKrokowy();
   emit PoTyknieciuBiegu();
+  PoZatrzymaniu();
 }
 
 void Tokno_edycji_rozkazow::TimerWyswietlanieDanychCykliICzasuDzialaniaTimer() {

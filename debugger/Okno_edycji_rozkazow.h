@@ -20,6 +20,7 @@
 #include "Pulapki.h"
 #include "SterowanieBiegiem.h"
 #include "ZarzadcaOkien.h"
+#include "ZmianyStanu.h"
 #include "ZnacznikiLinii.h"
 
 class QAction;
@@ -114,6 +115,9 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   Asembler& asembler() { return asembler_; }
   Pulapki& pulapki() { return pulapki_; }
   SterowanieBiegiem& sterowanie() { return sterowanie_; }
+  const HistoriaKrokow& historia() const { return historia_; }
+  // What changed between the last two stops, for the inspection windows.
+  const ZmianyStanu& zmiany() const { return zmiany_; }
   EdytorRozkazow* edytor() const { return edytor_; }
   int LiniaStrzalki() const { return liniaStrzalki_; }
   // The status line's 250 ms pulse, the only timer that runs while nothing
@@ -159,6 +163,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void PracaKrokowa1Click();
   void StepInto1Click();
   void StepOver1Click();
+  void KrokWstecz1Click();
   void ZatrzymajJadro1Click();
   void ResetKelbry1Click();
   void BreakPointPulapka1Click();
@@ -173,6 +178,8 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void IdzDoLinii(int linia) override;
   // The line the highlight marks, or -1 when none is shown.
   int PodswietlonaLinia() const { return podswietlona_; }
+  // An inspection window wrote a typed value into the machine state.
+  void PoEdycjiWartosci();
 
  signals:
   // The first showing, once the board is attached to the core.
@@ -180,6 +187,9 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   // After every continuous-run slice (once the LEDs were read, or once it
   // stopped at a breakpoint) and after every step-mode tick.
   void PoTyknieciuBiegu();
+  // What zmiany() marks has changed: at every stop (a step, a step back,
+  // a breakpoint, a pause), on a reset and after a typed value.
+  void NoweZmiany();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -218,6 +228,11 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void Ograniczenia1Click();
   void OdswiezPolecenia();
   void UstawTryb(bool emulacja);
+  // A stop: the changes since the one before are marked, the status line
+  // and the commands follow.
+  void PoZatrzymaniu();
+  // A reset or a new mode: nothing is marked until the next stop.
+  void NowyStan();
 
   // Editor events.
   bool PrzedKlawiszem(QKeyEvent* e);
@@ -260,6 +275,8 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   MapaAdresow mapa_;
   ZegarMonotoniczny zegar_;
   SterowanieBiegiem sterowanie_{jadro_, plytka_, pulapki_, mapa_, zegar_, *this};
+  HistoriaKrokow historia_{jadro_, plytka_};
+  ZmianyStanu zmiany_;
   OknaPomocnicze okna_;
   ZarzadcaOkien zarzadca_;
   QString nazwaPliku_;
@@ -279,6 +296,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QLabel* labelCaretPos_ = nullptr;
   // By row of the command table; a command without a button has none.
   std::vector<QAction*> akcje_;
+  QAction* krokWstecz_ = nullptr;
   std::vector<QToolButton*> przyciski_;
   QMenu* menuOkna_ = nullptr;
   QMenu* menuKontekstowe_ = nullptr;

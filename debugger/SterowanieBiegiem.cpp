@@ -42,6 +42,8 @@ void SterowanieBiegiem::UstawTrybEmulacji(bool wlacz, int liczbaLinii) {
   polecenia_.Emulacja = wlacz;
   if (!wlacz) polecenia_.Run = saLinie;
   polecenia_.PrzyciskRun = wlacz || saLinie;
+  // Off, the history lets its buffers go: an edited text ends what it held.
+  if (historia_) historia_->Wlacz(wlacz);
   if (wlacz) ResetKelbry();
   else UstawTimery(false, false);
 }
@@ -67,6 +69,15 @@ void SterowanieBiegiem::TickCiagly() {
     j_.BudzetCykli += static_cast<int32_t>(ms) * CykliNaMilisekunde;
   }
   plytka_.PrzedBiegiem();
+  // Two instantiations of the loop, so the unrecorded run pays nothing for
+  // the history.
+  const bool pulapka = historia_ && historia_->Wlaczona() ? Odcinek([h = historia_] { return h->KrokJadra(); })
+                                                          : Odcinek([this] { return j_.KrokJadra(); });
+  if (!pulapka) okno_.OdswiezDiody();
+}
+
+template <class Wykonaj>
+bool SterowanieBiegiem::Odcinek(Wykonaj krok) {
   // The machine's time in cycles and the cycle at which the next PC key is
   // due, so that the loop compares one number per instruction.
   uint64_t cykl = CykleMaszyny(j_);
@@ -76,16 +87,16 @@ void SterowanieBiegiem::TickCiagly() {
       plytka_.DostarczKlawiszPC(cykl);
       dostawa = plytka_.NastepnaDostawaPC(cykl);
     }
-    const int32_t n = j_.KrokJadra();
+    const int32_t n = krok();
     j_.LicznikCykli += static_cast<uint32_t>(n);
     cykl += static_cast<uint64_t>(n);
     // A zero-cycle opcode (A5h) still spends one cycle of the budget: a run
     // of them between real instructions could otherwise hold the tick for
     // minutes, and the unspent budget would pile up from tick to tick.
     j_.BudzetCykli -= KosztKroku(n);
-    if (SprawdzPulapke()) return;
+    if (SprawdzPulapke()) return true;
   }
-  okno_.OdswiezDiody();
+  return false;
 }
 
 void SterowanieBiegiem::PracaKrokowa() {
@@ -95,7 +106,7 @@ void SterowanieBiegiem::PracaKrokowa() {
 
 int32_t SterowanieBiegiem::Krok() {
   plytka_.DostarczKlawiszPC(CykleMaszyny(j_));
-  const int32_t n = j_.KrokJadra();
+  const int32_t n = historia_ ? historia_->KrokJadra() : j_.KrokJadra();
   j_.LicznikCykli += static_cast<uint32_t>(n);
   return n;
 }
@@ -132,6 +143,13 @@ void SterowanieBiegiem::StepOver() {
   if (jestPowrot && przydzial <= 0 && j_.PC != powrot) okno_.KomunikatStepOver();
 }
 
+bool SterowanieBiegiem::KrokWstecz() {
+  UstawTimery(false, false);
+  const bool cofniety = historia_ && historia_->Cofnij();
+  PokazBiezacaLinie();
+  return cofniety;
+}
+
 void SterowanieBiegiem::Stop(int liczbaLinii) {
   Pauza();
   UstawTrybEmulacji(false, liczbaLinii);
@@ -140,6 +158,7 @@ void SterowanieBiegiem::Stop(int liczbaLinii) {
 void SterowanieBiegiem::ResetKelbry() {
   Pauza();
   StartEmulacji(j_, plytka_);
+  if (historia_) historia_->Wyczysc();
   PokazBiezacaLinie();
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "HistoriaKrokow.h"
 #include "Jadro.h"
 #include "Plytka.h"
 #include "Pulapki.h"
@@ -53,6 +54,7 @@ struct StanPolecen {
   bool Run = false;          // Run1
   bool PrzyciskRun = false;  // SpeedButton5
   bool Zadanie = false;      // SprawdzZadanie1: the text holds task lines (the window knows, not run control)
+  bool KrokWstecz = false;   // KrokWstecz1: in emulation, with a step to undo
 };
 
 struct TekstyStatusu {
@@ -79,7 +81,15 @@ class SterowanieBiegiem {
       : j_(jadro), plytka_(plytka), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
 
   bool TrybEmulacji() const { return polecenia_.Emulacja; }
-  const StanPolecen& Polecenia() const { return polecenia_; }
+  StanPolecen Polecenia() const {
+    StanPolecen s = polecenia_;
+    s.KrokWstecz = s.Emulacja && historia_ != nullptr && historia_->MoznaCofnac();
+    return s;
+  }
+  // The step-back history of the window: every instruction that F6, F7, F8
+  // and a continuous run execute is recorded in it while in emulation
+  // mode. Without one (the batch runner, the benchmarks) nothing is.
+  void UstawHistorie(HistoriaKrokow* historia) { historia_ = historia; }
   bool TimerCiagly() const { return ciagly_; }
   bool TimerKrokowy() const { return krokowy_; }
 
@@ -96,6 +106,9 @@ class SterowanieBiegiem {
   void TickKrokowy();
   void StepInto();
   void StepOver();
+  // Pauses a run, then undoes the last recorded instruction; false when
+  // there was none.
+  bool KrokWstecz();
   void Stop(int liczbaLinii);
   void ResetKelbry();
   void PrzesunPC(int linia);
@@ -111,6 +124,10 @@ class SterowanieBiegiem {
   void UstawTimery(bool ciagly, bool krokowy);
   // One instruction outside continuous run, with the PC key due before it.
   int32_t Krok();
+  // The instructions of one continuous-run slice, each by `krok`; true
+  // when it stopped at a breakpoint.
+  template <class Wykonaj>
+  bool Odcinek(Wykonaj krok);
 
   Jadro& j_;
   // The board whose keys the program reads: before every slice or step its
@@ -121,6 +138,7 @@ class SterowanieBiegiem {
   const MapaAdresow& mapa_;
   Zegar& zegar_;
   ObslugaBiegu& okno_;
+  HistoriaKrokow* historia_ = nullptr;
   StanPolecen polecenia_;
   bool ciagly_ = false;
   bool krokowy_ = false;

@@ -48,6 +48,7 @@ TFormDATA::TFormDATA(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
     s->OtworzEdytor = [this](bool pusty) { OtworzEdytor(pusty); };
     s->PokazPodglad = [this] { PokazPodglad(); };
     s->Przerysuj = [this] { Przerysuj(); };
+    s->Zapisano = [this] { emit Wpisano(); };
   }
   ZbudujEdytor();
 
@@ -110,6 +111,7 @@ void TFormDATA::ZbudujEdytor() {
     edycja_.ZmianaTekstu(DoBajtow(t));
     PokazPodglad();
     Przerysuj();
+    emit Wpisano();
   });
   wartosci_->UstawEdytor(edytor_);
 }
@@ -117,6 +119,15 @@ void TFormDATA::ZbudujEdytor() {
 // The editor loses its focus as it is destroyed, after this object's own
 // members: its handler must not run then.
 TFormDATA::~TFormDATA() { edytor_->removeEventFilter(this); }
+
+void TFormDATA::UstawZmiany(const ZmianyStanu* zmiany) {
+  wartosci_->Zmiany = zmiany;
+  znaki_->Zmiany = zmiany;
+}
+
+void TFormDATA::PoZmianach() {
+  if (isVisible()) Przerysuj();
+}
 
 int TFormDATA::Ramka() const { return gora_ + WysokoscPanelu; }
 
@@ -207,6 +218,8 @@ void TFormDATA::ZakonczEdycje(bool anuluj) {
     edycja_.Anuluj();
   else
     edycja_.Zakoncz();
+  // Esc puts the old byte back: typed too, as far as the marks go.
+  if (anuluj) emit Wpisano();
   const bool fokus = edytor_->hasFocus();
   edytor_->hide();
   if (fokus) wartosci_->setFocus(Qt::OtherFocusReason);

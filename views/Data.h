@@ -23,6 +23,7 @@ struct Jadro;
 class PodgladWartosci;
 class MenuLiczb;
 class SiatkaPamieci;
+class ZmianyStanu;
 
 class TFormDATA final : public QWidget {
   Q_OBJECT
@@ -38,7 +39,16 @@ class TFormDATA final : public QWidget {
   void UlozOkno();
   // Repaints the visible cells if any of their bytes changed.
   void OdswiezKomorki();
+  // The main window's record of what changed at the last stop.
+  void UstawZmiany(const ZmianyStanu* zmiany);
+  // A stop, a reset or a typed value: the cells and their marks now.
+  void PoZmianach();
 
+ signals:
+  // A value or a character was typed into the machine state.
+  void Wpisano();
+
+ public:
   const EdycjaPamieci& Edycja() const { return edycja_; }
   // What a cell of either grid shows: row 0 is the header row, and in the
   // value grid column 0 the row addresses.

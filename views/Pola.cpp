@@ -72,6 +72,14 @@ void UstawSzare(QWidget* pole) {
   pole->setPalette(paleta);
 }
 
+void UstawZmiane(QLineEdit* pole, bool zmienione) {
+  const QColor kolor = zmienione ? KolorZmiany() : pole->parentWidget()->palette().color(QPalette::Text);
+  if (pole->palette().color(QPalette::Text) == kolor) return;
+  QPalette paleta = pole->palette();
+  paleta.setColor(QPalette::Text, kolor);
+  pole->setPalette(paleta);
+}
+
 void UstawTekst(QLineEdit* pole, const QString& tekst) {
   if (pole->text() != tekst) pole->setText(tekst);
 }

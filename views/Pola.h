@@ -39,6 +39,11 @@ QLineEdit* KomorkaBitu(QWidget* rodzic, const char* nazwa, const QString& podpis
 // Grey, for bits without a function.
 void UstawSzare(QWidget* pole);
 
+// A value that changed between the last two stops: its text in the marked
+// colour, dark enough to read on the white fields and the grey cells.
+inline QColor KolorZmiany() { return {170, 0, 0}; }
+void UstawZmiane(QLineEdit* pole, bool zmienione);
+
 // Texts set only when they differ, so a refresh repaints nothing that
 // stayed the same.
 void UstawTekst(QLineEdit* pole, const QString& tekst);

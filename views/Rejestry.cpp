@@ -1,12 +1,14 @@
 #include "Rejestry.h"
 
 #include <algorithm>
+#include <bit>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 
 #include "Pola.h"
+#include "ZmianyStanu.h"
 
 namespace kelbra {
 
@@ -74,7 +76,10 @@ void TFormRejestry::ZbudujPola(int y) {
       continue;
     }
     zdarzenia_->Obserwuj(pole);
-    connect(pole, &QLineEdit::textEdited, this, [this, k](const QString& t) { Zatwierdz(k, t); });
+    connect(pole, &QLineEdit::textEdited, this, [this, k](const QString& t) {
+      Zatwierdz(k, t);
+      emit Wpisano();
+    });
     if (k > 0) setTabOrder(pola_[k - 1], pole);
   }
   Napis(this, "LabelBank", QStringLiteral("Bank"), 69, y + WysokoscWiersza, 30);
@@ -127,6 +132,7 @@ void TFormRejestry::PodlaczZdarzenia() {
     if (!edycja_.Podlaczona()) return;
     for (size_t b = 0; b < bity_.size(); ++b)
       if (bity_[b] == komorka) edycja_.PrzelaczBit(BityPsw[b].maska);
+    emit Wpisano();
     OdswiezRejestry();
   };
 }
@@ -153,6 +159,16 @@ void TFormRejestry::OdswiezRejestry() {
     if (PolaRejestrow[k].numer != edycja_.EdytowanePole)
       UstawTekst(pola_[k], Utf8DoQt(edycja_.TekstPola(PolaRejestrow[k])));
   for (size_t b = 0; b < BityPsw.size(); ++b) UstawTekst(bity_[b], Utf8DoQt(edycja_.TekstBitu(BityPsw[b].maska)));
+  for (size_t k = 0; k < PolaRejestrow.size(); ++k)
+    UstawZmiane(pola_[k], zmiany_ != nullptr && zmiany_->ZmienionePole(PolaRejestrow[k]));
+  for (size_t b = 0; b < BityPsw.size(); ++b) {
+    const int bit = std::countr_zero(BityPsw[b].maska);
+    UstawZmiane(bity_[b], zmiany_ != nullptr && zmiany_->ZmienionyBitBajtu(sfr::PSW, bit));
+  }
+}
+
+void TFormRejestry::PoZmianach() {
+  if (isVisible()) OdswiezRejestry();
 }
 
 void TFormRejestry::Zatwierdz(size_t pole, const QString& tekst) {

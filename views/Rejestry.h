@@ -20,6 +20,7 @@ struct Jadro;
 class PodgladWartosci;
 class ZdarzeniaPol;
 class MenuLiczb;
+class ZmianyStanu;
 
 class TFormRejestry final : public QWidget {
   Q_OBJECT
@@ -31,8 +32,17 @@ class TFormRejestry final : public QWidget {
   // first showing.
   void UstawWidoki(Jadro& jadro, Asembler& asembler);
 
+  // The main window's record of what changed at the last stop.
+  void UstawZmiany(const ZmianyStanu* zmiany) { zmiany_ = zmiany; }
+  // A stop, a reset or a typed value: the values and their marks now.
+  void PoZmianach();
+
   void OdswiezRejestry();
   const EdycjaRejestrow& Edycja() const { return edycja_; }
+
+ signals:
+  // A value was typed or a bit flipped into the machine state.
+  void Wpisano();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -47,6 +57,7 @@ class TFormRejestry final : public QWidget {
   void TrybLiczb(bool dziesietnie);
 
   EdycjaRejestrow edycja_;
+  const ZmianyStanu* zmiany_ = nullptr;
   std::array<QLineEdit*, PolaRejestrow.size()> pola_{};
   std::array<QLineEdit*, BityPsw.size()> bity_{};
   QLabel* bank_ = nullptr;

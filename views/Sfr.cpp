@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "Pola.h"
+#include "ZmianyStanu.h"
 
 namespace kelbra {
 
@@ -64,7 +65,10 @@ TFormDataSFR::TFormDataSFR(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
   for (size_t r = 0; r < RejestrySfr.size(); ++r) {
     ZbudujRejestr(RejestrySfr[r], panele_[RejestrySfr[r].sekcja]);
     zdarzenia_->Obserwuj(pola_[r]);
-    connect(pola_[r], &QLineEdit::textEdited, this, [this, r](const QString& t) { Podglad(r, t); });
+    connect(pola_[r], &QLineEdit::textEdited, this, [this, r](const QString& t) {
+      Podglad(r, t);
+      emit Wpisano();
+    });
   }
   for (const Komorka& k : komorki_) zdarzenia_->Obserwuj(k.pole);
   PodlaczZdarzenia();
@@ -123,6 +127,7 @@ void TFormDataSFR::PodlaczZdarzenia() {
     for (const Komorka& k : komorki_)
       if (k.pole == pole && k.dziala) {
         edycja_.PrzelaczBitSFR(k.adres, k.bit);
+        emit Wpisano();
         OdswiezSFR();
       }
   };
@@ -168,11 +173,19 @@ void TFormDataSFR::OdswiezSFR() {
   if (!edycja_.Podlaczona()) return;
   for (size_t r = 0; r < RejestrySfr.size(); ++r) {
     const OpisSfr& opis = RejestrySfr[r];
-    if (sekcje_.Rozwinieta(opis.sekcja) && edycja_.EdytowanyAdres != opis.adres)
-      UstawTekst(pola_[r], Utf8DoQt(edycja_.TekstBajtu(opis.adres)));
+    if (!sekcje_.Rozwinieta(opis.sekcja)) continue;
+    if (edycja_.EdytowanyAdres != opis.adres) UstawTekst(pola_[r], Utf8DoQt(edycja_.TekstBajtu(opis.adres)));
+    UstawZmiane(pola_[r], zmiany_ != nullptr && zmiany_->ZmienionyBajt(opis.adres));
   }
-  for (const Komorka& k : komorki_)
-    if (k.dziala && sekcje_.Rozwinieta(k.sekcja)) UstawTekst(k.pole, Utf8DoQt(edycja_.TekstBitu(k.adres, k.bit)));
+  for (const Komorka& k : komorki_) {
+    if (!k.dziala || !sekcje_.Rozwinieta(k.sekcja)) continue;
+    UstawTekst(k.pole, Utf8DoQt(edycja_.TekstBitu(k.adres, k.bit)));
+    UstawZmiane(k.pole, zmiany_ != nullptr && zmiany_->ZmienionyBitBajtu(k.adres, k.bit));
+  }
+}
+
+void TFormDataSFR::PoZmianach() {
+  if (isVisible()) OdswiezSFR();
 }
 
 void TFormDataSFR::Podglad(size_t rejestr, const QString& tekst) {

@@ -21,6 +21,7 @@ struct Jadro;
 class PodgladWartosci;
 class ZdarzeniaPol;
 class MenuLiczb;
+class ZmianyStanu;
 
 class TFormDataSFR final : public QWidget {
   Q_OBJECT
@@ -40,8 +41,17 @@ class TFormDataSFR final : public QWidget {
   // A click on the header of section k.
   void KliknijNaglowek(size_t k);
 
+  // The main window's record of what changed at the last stop.
+  void UstawZmiany(const ZmianyStanu* zmiany) { zmiany_ = zmiany; }
+  // A stop, a reset or a typed value: the values and their marks now.
+  void PoZmianach();
+
   void OdswiezSFR();
   const EdycjaSfr& Edycja() const { return edycja_; }
+
+ signals:
+  // A value was typed or a bit flipped into the machine state.
+  void Wpisano();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -68,6 +78,7 @@ class TFormDataSFR final : public QWidget {
   size_t Rejestr(const QLineEdit* pole) const;
 
   EdycjaSfr edycja_;
+  const ZmianyStanu* zmiany_ = nullptr;
   SekcjeOkna sekcje_;
   int gora_ = 0;
   std::array<QLabel*, 4> naglowki_{};

@@ -9,6 +9,8 @@
 #include <QScrollBar>
 
 #include "Liczby.h"
+#include "Pola.h"
+#include "ZmianyStanu.h"
 
 namespace kelbra {
 
@@ -97,6 +99,9 @@ void SiatkaPamieci::paintEvent(QPaintEvent*) {
       r.moveTop(WysokoscWiersza * i);
       const bool stala = i == 0 || (!znakowa_ && k == 0);
       const bool wybrana = !stala && wiersz == wiersz_ && k == kolumna_;
+      const int32_t adres = u.Adres(wiersz, znakowa_ ? k : k - 1);
+      const bool zmieniona = !stala && Zmiany != nullptr && adres <= u.adresMaksymalny &&
+                             Zmiany->ZmienionaKomorka(edycja_.Rodzaj, adres);
       QColor tlo = paleta.color(QPalette::Base);
       QColor pismo = paleta.color(QPalette::Text);
       if (stala) {
@@ -105,6 +110,12 @@ void SiatkaPamieci::paintEvent(QPaintEvent*) {
       } else if (wybrana) {
         tlo = fokus ? paleta.color(QPalette::Highlight) : paleta.color(QPalette::Midlight);
         pismo = fokus ? paleta.color(QPalette::HighlightedText) : paleta.color(QPalette::Text);
+      }
+      if (zmieniona) {
+        // The focused selection pales halfway to white, so that it still
+        // shows and the mark stays readable on it.
+        if (wybrana && fokus) tlo = QColor((tlo.red() + 255) / 2, (tlo.green() + 255) / 2, (tlo.blue() + 255) / 2);
+        pismo = KolorZmiany();
       }
       p.fillRect(r, tlo);
       const QString tekst = TekstKomorki(wiersz, k);
@@ -172,10 +183,13 @@ bool SiatkaPamieci::Przesun(int klawisz, Qt::KeyboardModifiers modyfikatory) {
 }
 
 void SiatkaPamieci::WpiszZnaki(const QString& tekst) {
+  bool zapisane = false;
   for (char32_t z : tekst.toUcs4()) {
     if (!edycja_.WpiszZnak(adresZnaku_, z)) continue;
     ++adresZnaku_;
+    zapisane = true;
   }
+  if (zapisane && Zapisano) Zapisano();
   edycja_.PokazZnak(adresZnaku_);
   if (PokazPodglad) PokazPodglad();
   if (Przerysuj) Przerysuj();

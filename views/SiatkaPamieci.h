@@ -16,6 +16,8 @@ class QScrollBar;
 
 namespace kelbra {
 
+class ZmianyStanu;
+
 class SiatkaPamieci final : public QWidget {
  public:
   SiatkaPamieci(QWidget* rodzic, EdycjaPamieci& edycja, QScrollBar& suwak, bool znakowa);
@@ -26,6 +28,10 @@ class SiatkaPamieci final : public QWidget {
   std::function<void(bool pusty)> OtworzEdytor;
   std::function<void()> PokazPodglad;
   std::function<void()> Przerysuj;
+  // Characters typed into the character grid were stored.
+  std::function<void()> Zapisano;
+  // Cells changed at the last stop are drawn in the marked colour.
+  const ZmianyStanu* Zmiany = nullptr;
   // The cell editor over the value grid: typing goes on into it, and while
   // it is open the selection keeps the focused look.
   void UstawEdytor(QLineEdit* edytor) { edytor_ = edytor; }

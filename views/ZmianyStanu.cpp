@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "EdycjaPamieci.h"
+#include "EdycjaRejestrow.h"
+
 namespace kelbra {
 
 void ZdjecieStanu::Zrob(const Jadro& j) {
@@ -38,17 +41,22 @@ void ZmianyStanu::Wyczysc() {
   pierwsze_ = true;
 }
 
-void ZmianyStanu::PoEdycji(const Jadro& j) {
-  if (pierwsze_) return;
-  auto uzgodnij = [](auto& przed, auto& teraz, const auto& stan) {
+bool ZmianyStanu::PoEdycji(const Jadro& j) {
+  if (pierwsze_) return false;
+  bool inny = false;
+  auto uzgodnij = [&inny](auto& przed, auto& teraz, const auto& stan) {
     for (size_t a = 0; a < stan.size(); ++a) {
-      if (stan[a] != teraz[a]) przed[a] = teraz[a] = stan[a];
+      if (stan[a] != teraz[a]) {
+        przed[a] = teraz[a] = stan[a];
+        inny = true;
+      }
     }
   };
   uzgodnij(przed_->Data, teraz_->Data, j.Data);
   uzgodnij(przed_->IdataGorna, teraz_->IdataGorna, j.IdataGorna);
   uzgodnij(przed_->Code, teraz_->Code, j.Code);
   uzgodnij(przed_->Xdata, teraz_->Xdata, j.Xdata);
+  return inny;
 }
 
 bool ZmianyStanu::ZmienionyBit(uint8_t adresBitu) const {

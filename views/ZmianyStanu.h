@@ -7,11 +7,14 @@
 #include <cstdint>
 #include <memory>
 
-#include "EdycjaPamieci.h"
-#include "EdycjaRejestrow.h"
 #include "Jadro.h"
 
 namespace kelbra {
+
+// Declared only, so that the windows' own layout constants do not meet
+// the memory window's.
+enum class RodzajPamieci : uint8_t;
+struct OpisPola;
 
 // The bytes of the machine that the windows show.
 struct ZdjecieStanu {
@@ -34,7 +37,8 @@ class ZmianyStanu {
   void Zatrzymanie(const Jadro& j);
   // After a typed edit: whatever differs from the last stop's state was
   // typed, and counts as neither a change nor a base for the next one.
-  void PoEdycji(const Jadro& j);
+  // True when anything differed.
+  bool PoEdycji(const Jadro& j);
   // Nothing marked from now until the stop after the next (a reset, a new
   // program).
   void Wyczysc();
@@ -43,6 +47,10 @@ class ZmianyStanu {
   bool ZmienionyBajt(uint8_t adres) const { return przed_->Data[adres] != teraz_->Data[adres]; }
   // A bit by its bit address (00h-7Fh in RAM 20h-2Fh, 80h-FFh in the SFRs).
   bool ZmienionyBit(uint8_t adresBitu) const;
+  // Bit 0-7 of a DATA byte, bit-addressable or not (TMOD, PCON).
+  bool ZmienionyBitBajtu(uint8_t adres, int bit) const {
+    return (((przed_->Data[adres] ^ teraz_->Data[adres]) >> (bit & 7)) & 1) != 0;
+  }
   // A cell of the memory window's grids.
   bool ZmienionaKomorka(RodzajPamieci rodzaj, int32_t adres) const;
   // A registers-window field as it shows its value: Rn of each stop's own

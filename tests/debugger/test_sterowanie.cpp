@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
+#include "HistoriaKrokow.h"
 #include "Plytka.h"
 #include "Program.h"
 #include "SterowanieBiegiem.h"
@@ -195,6 +197,59 @@ TEST_F(BiegZPlytka, KeyBytesAreRestoredBeforeEverySliceOnlyWhileTheBoardShowsThe
     s.StepOver();
     EXPECT_EQ(j.Xdata[0xFFE1], oczekiwany);
   }
+}
+
+// The window's history: F7, F8, step mode and a run stopped at a breakpoint
+// are all recorded; a step back undoes one instruction with the LCD, and a
+// board reset or the editing mode empties it.
+TEST_F(BiegZPlytka, StepBackUndoesEveryWayOfRunningAndResetsEmptyIt) {
+  HistoriaKrokow h(j, plytka);
+  s.UstawHistorie(&h);
+  Start({"  mov dptr,#0FFF2h", "petla: mov a,#41h", "  movx @dptr,a", "  inc 30h", "  acall podpr",
+         "  sjmp petla", "podpr: inc 31h", "  ret"});
+  EXPECT_TRUE(h.Wlaczona());
+  EXPECT_FALSE(s.Polecenia().KrokWstecz);
+  // The LCD's version moves on at a step back, so that the board repaints.
+  auto stan = [&] {
+    Lcd lcd = plytka.lcd;
+    lcd.Wersja = 0;
+    const auto* bajty = reinterpret_cast<const uint8_t*>(&lcd);
+    return std::tuple(j.PC, j.Data, j.LicznikCykli, std::vector<uint8_t>(bajty, bajty + sizeof lcd));
+  };
+  s.StepInto();
+  const auto poPierwszym = stan();
+  s.StepInto();
+  s.StepInto();  // the LCD write
+  EXPECT_EQ(j.PC, 6);
+  EXPECT_EQ(plytka.lcd.PamiecDDRAM[0], 0x41);
+  s.StepInto();
+  s.StepOver();  // acall with its subroutine
+  s.TickKrokowy();
+  EXPECT_EQ(h.Liczba(), 8u);
+  b.Przelacz(4, p.mapa, 8);  // breakpoint on the acall
+  s.Run();
+  zegar += 5;
+  s.TickCiagly();
+  EXPECT_FALSE(okno.ciagly);
+  EXPECT_EQ(j.PC, 0x0008);
+  EXPECT_EQ(h.Liczba(), 11u);
+  EXPECT_TRUE(s.Polecenia().KrokWstecz);
+  for (int k = 0; k < 10; ++k) EXPECT_TRUE(s.KrokWstecz());
+  EXPECT_EQ(stan(), poPierwszym);
+  EXPECT_EQ(plytka.lcd.PamiecDDRAM[0], Lcd::ZnakPusty);
+  EXPECT_EQ(okno.linie.back(), 1);
+  s.KrokWstecz();
+  EXPECT_FALSE(s.KrokWstecz()) << "nothing before the first instruction";
+  EXPECT_FALSE(s.Polecenia().KrokWstecz);
+
+  s.StepInto();
+  EXPECT_EQ(stan(), poPierwszym) << "the same instruction again";
+  s.ResetKelbry();
+  EXPECT_FALSE(s.Polecenia().KrokWstecz);
+  s.StepInto();
+  s.UstawTrybEmulacji(false, 8);
+  EXPECT_FALSE(h.Wlaczona());
+  EXPECT_FALSE(s.KrokWstecz());
 }
 
 // A step over of 2 (lcall) + 2 + 165 * (4 + 157 * (2 + 2 * 191 + 2)) + nops + 2 (ret)

@@ -197,7 +197,7 @@ TEST_F(OknoEdycji, MenuPaskiILegendaWKolejnosci) {
         "Idź do wiersza...|Ctrl+G", "-", "Koniec|"}},
       {"Debug1",
        {"Kompilacja|F9", "Run|Ctrl+F9", "Stop|F10", "-", "Break Point - Pułapka|F5", "Praca Krokowa|F6",
-        "Step Into|F7", "Step Over|F8", "-", "Zatrzymaj jądro|F11", "Reset Kelbry|F12", "-",
+        "Step Into|F7", "Step Over|F8", "Krok wstecz|Shift+F7", "-", "Zatrzymaj jądro|F11", "Reset Kelbry|F12", "-",
         "Sprawdź zadanie|F4"}},
       {"Oknapomocnicze1",
        {"Analiza kodu asemblera|", "Kelbra|", "Rejestry|", "SFR|", "Pamięć|", "--- Reset Okien"}},

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "EdycjaPamieci.h"
+#include "EdycjaRejestrow.h"
 #include "ZmianyStanu.h"
 
 namespace kelbra {
@@ -101,8 +103,10 @@ TEST(ZmianyStanu, WpisanaWartoscNieJestZmiana) {
   z.Zatrzymanie(*j);
   j->Data[sfr::ACC] = 5;  // the program
   z.Zatrzymanie(*j);
+  EXPECT_FALSE(z.PoEdycji(*j)) << "nothing typed yet";
   j->Data[sfr::B] = 9;  // typed
-  z.PoEdycji(*j);
+  EXPECT_TRUE(z.PoEdycji(*j));
+  EXPECT_FALSE(z.PoEdycji(*j)) << "taken in already";
   EXPECT_TRUE(z.ZmienionyBajt(sfr::ACC));
   EXPECT_FALSE(z.ZmienionyBajt(sfr::B));
   j->Data[sfr::ACC] = 6;  // typed over a marked value: no longer the program's
