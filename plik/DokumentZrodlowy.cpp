@@ -1,5 +1,6 @@
 #include "DokumentZrodlowy.h"
 
+#include <cerrno>
 #include <filesystem>
 
 namespace kelbra {
@@ -27,19 +28,27 @@ TekstUtf8 KomunikatBleduPliku(const BladPliku& blad, std::string_view nazwa, std
   switch (blad.rodzaj) {
     case BladPliku::Rodzaj::Brak: return {};
     case BladPliku::Rodzaj::Folder: return "Nie można otworzyć pliku " + plik + ": to jest folder.";
+    case BladPliku::Rodzaj::NieZwykly:
+      return "Nie można otworzyć pliku " + plik + ": to nie jest zwykły plik, tylko potok, urządzenie lub gniazdo.";
     case BladPliku::Rodzaj::Otwarcie: return "Nie można otworzyć pliku " + plik + ":\n" + systemu;
     case BladPliku::Rodzaj::ZaDuzy:
       return "Plik " + plik + " jest za duży (" + std::to_string(blad.rozmiar / MB) + " MB). Edytor otwiera pliki do " +
              std::to_string(NajwiekszyPlikZrodlowy / MB) + " MB.";
     case BladPliku::Rodzaj::Odczyt: return "Nie można odczytać pliku " + plik + ":\n" + systemu;
-    case BladPliku::Rodzaj::Zapis: return "Nie można zapisać pliku " + plik + ":\n" + systemu;
+    case BladPliku::Rodzaj::Zapis: {
+      const std::string stary = blad.byl ? ", poprzednia wersja jest nietknięta." : ".";
+      if (blad.kod == ENOSPC) return "Brak miejsca na dysku: plik " + plik + " nie został zapisany" + stary;
+      if (blad.kod == EDQUOT)
+        return "Przekroczony przydział miejsca na dysku (quota): plik " + plik + " nie został zapisany" + stary;
+      return "Nie można zapisać pliku " + plik + ":\n" + systemu + (blad.byl ? "\nPoprzednia wersja jest nietknięta." : "");
+    }
   }
   return {};
 }
 
 DokumentZrodlowy::Otwarcie DokumentZrodlowy::Otworz(const std::string& sciezka) {
   Otwarcie o;
-  OdczytPliku odczyt = CzytajPlik(sciezka, NajwiekszyPlikZrodlowy);
+  OdczytPliku odczyt = CzytajPlik(sciezka, NajwiekszyPlikZrodlowy, true);
   o.blad = odczyt.blad;
   if (o.blad) return o;
   o.plik = CzytajPlikZrodlowy(odczyt.bajty);
