@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <filesystem>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kelbra {
 
 std::string ZRozszerzeniemAsm(std::string sciezka) {
@@ -15,6 +18,29 @@ ZapisJako DecyzjaZapisuJako(const std::string& wybrana) {
   std::error_code blad;
   z.pytajOZastapienie = std::filesystem::exists(z.sciezka, blad);
   return z;
+}
+
+std::string KatalogDialogu(const std::string& biezacyPlik, const std::string& katalogProgramu, const std::string& dom,
+                           RodzajDialogu rodzaj,
+                           const std::function<bool(const std::string& folder, bool doZapisu)>& dostepny) {
+  namespace fs = std::filesystem;
+  const bool zapis = rodzaj == RodzajDialogu::Zapis;
+  if (!biezacyPlik.empty()) {
+    const std::string folder = fs::path(biezacyPlik).parent_path().string();
+    if (!folder.empty() && dostepny(folder, zapis)) return folder;
+  }
+  if (!katalogProgramu.empty()) {
+    const std::string przyklady =
+        (fs::path(katalogProgramu) / ".." / "share" / "doc" / "kelbra" / "examples").lexically_normal().string();
+    if (dostepny(przyklady, zapis)) return przyklady;
+  }
+  return dom;
+}
+
+bool FolderDostepny(const std::string& folder, bool doZapisu) {
+  struct stat st {};
+  return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         ::access(folder.c_str(), (doZapisu ? W_OK : R_OK) | X_OK) == 0;
 }
 
 TekstUtf8 PytanieOZastapienie(std::string_view nazwa) {

@@ -47,11 +47,13 @@ class Pliki : public ::testing::Test {
       return o;
     };
     okno.PokazBlad = [this](const QString& t) { bledy << t; };
-    okno.DialogOtwarcia = [this](const QString&, const QString& filtr) {
+    okno.DialogOtwarcia = [this](const QString& folder, const QString& filtr) {
+      katalogi << folder;
       filtry << filtr;
       return doOtwarcia;
     };
-    okno.DialogZapisu = [this](const QString&, const QString& filtr) {
+    okno.DialogZapisu = [this](const QString& folder, const QString& filtr) {
+      katalogi << folder;
       filtry << filtr;
       return doZapisu;
     };
@@ -107,7 +109,7 @@ class Pliki : public ::testing::Test {
   QWidget kelbra, rejestry, sfr, pamiec;
   std::array<int32_t, 4> sekcje{};
   QTemporaryDir katalog;
-  QStringList pytania, bledy, filtry;
+  QStringList pytania, bledy, filtry, katalogi;
   std::deque<QMessageBox::StandardButton> odpowiedzi;
   QString doOtwarcia, doZapisu;
 };
@@ -340,6 +342,26 @@ TEST_F(Pliki, PotokIUrzadzenieOdrzucone) {
   EXPECT_EQ(bledy[0], "Nie można otworzyć pliku " + Sciezka("potok.asm") +
                           ": to nie jest zwykły plik, tylko potok, urządzenie lub gniazdo.");
   EXPECT_EQ(bledy[2], "Nie można otworzyć pliku /dev/zero: to nie jest zwykły plik, tylko potok, urządzenie lub gniazdo.");
+}
+
+// The dialogs open in the current file's folder, and at home without one
+// (a build folder has no installed examples beside it).
+TEST_F(Pliki, DialogiOtwierajaSieWFolderzePliku) {
+  doOtwarcia.clear();
+  doZapisu.clear();
+  odpowiedzi = {QMessageBox::No};
+  Polecenie("Otworz2");
+  Polecenie("ZapiszJako1");
+  Zapisz("led.asm", "nop\r\n");
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("led.asm")));
+  odpowiedzi = {QMessageBox::No};
+  Polecenie("Otworz2");
+  Polecenie("ZapiszJako1");
+  odpowiedzi = {QMessageBox::No, QMessageBox::No};
+  Polecenie("Nowy1");
+  Polecenie("Otworz2");
+  const QString dom = QDir::homePath();
+  EXPECT_EQ(katalogi, QStringList({dom, dom, katalog.path(), katalog.path(), dom}));
 }
 
 TEST_F(Pliki, NowyIResetOkien) {

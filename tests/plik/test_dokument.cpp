@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "DokumentZrodlowy.h"
 #include "PlikNaDysku.h"
@@ -51,6 +52,41 @@ TEST(RegulyPliku, RozszerzenieAsm) {
       {"żółw", "żółw.asm"},
   };
   for (const auto& [wybrana, zapisana] : przypadki) EXPECT_EQ(ZRozszerzeniemAsm(wybrana), zapisana) << wybrana;
+}
+
+TEST(RegulyPliku, KatalogDialogu) {
+  // Folders that exist, and those of them a save may write to.
+  const std::set<std::string> istniejace = {"/home/ala", "/home/ala/prace", "/usr/share/doc/kelbra/examples",
+                                            "/opt/k/share/doc/kelbra/examples", "/tmp"};
+  const std::set<std::string> zapisywalne = {"/home/ala", "/home/ala/prace", "/opt/k/share/doc/kelbra/examples",
+                                             "/tmp"};
+  const auto dostepny = [&](const std::string& f, bool zapis) {
+    return (zapis ? zapisywalne : istniejace).contains(f);
+  };
+  using R = RodzajDialogu;
+  struct Przypadek {
+    std::string plik, program;
+    R rodzaj;
+    std::string folder;
+  };
+  const Przypadek przypadki[] = {
+      {"/home/ala/prace/led.asm", "/usr/bin", R::Otwarcie, "/home/ala/prace"},
+      {"/home/ala/prace/led.asm", "/usr/bin", R::Zapis, "/home/ala/prace"},
+      {"", "/usr/bin", R::Otwarcie, "/usr/share/doc/kelbra/examples"},
+      // The installed examples are read-only: a save starts at home.
+      {"", "/usr/bin", R::Zapis, "/home/ala"},
+      {"", "/opt/k/bin", R::Zapis, "/opt/k/share/doc/kelbra/examples"},
+      {"", "/opt/k/bin/", R::Otwarcie, "/opt/k/share/doc/kelbra/examples"},
+      // A build folder has no examples beside it.
+      {"", "/home/ala/kelbra/build/app", R::Otwarcie, "/home/ala"},
+      {"", "", R::Otwarcie, "/home/ala"},
+      // A file whose folder is gone, or one in the root.
+      {"/home/ala/usuniety/x.asm", "/usr/bin", R::Otwarcie, "/usr/share/doc/kelbra/examples"},
+      {"/tmp/x.asm", "/usr/bin", R::Zapis, "/tmp"},
+  };
+  for (const Przypadek& p : przypadki)
+    EXPECT_EQ(KatalogDialogu(p.plik, p.program, "/home/ala", p.rodzaj, dostepny), p.folder)
+        << p.plik << " " << p.program << " " << static_cast<int>(p.rodzaj);
 }
 
 TEST(RegulyPliku, Komunikaty) {
@@ -198,6 +234,11 @@ TEST_F(PlikiNaDysku, NieZwyklyPlikOdrzuconyOdRazu) {
   EXPECT_EQ(d.Otworz(Sciezka("potok.asm")).blad.rodzaj, BladPliku::Rodzaj::NieZwykly);
   EXPECT_EQ(CzytajPlik("/dev/null").blad.rodzaj, BladPliku::Rodzaj::Brak);
   EXPECT_EQ(CzytajPlik(katalog.string(), NajwiekszyPlikZrodlowy, true).blad.rodzaj, BladPliku::Rodzaj::Folder);
+  // The dialogs' own check on a real folder, a file and a missing path.
+  EXPECT_TRUE(FolderDostepny(katalog.string(), false));
+  EXPECT_TRUE(FolderDostepny(katalog.string(), true));
+  EXPECT_FALSE(FolderDostepny(Sciezka("potok.asm"), false));
+  EXPECT_FALSE(FolderDostepny(Sciezka("brak"), false));
 }
 
 TEST_F(PlikiNaDysku, DokumentPamietaKodowaniePliku) {
