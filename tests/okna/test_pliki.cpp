@@ -404,5 +404,26 @@ TEST_F(Pliki, OknoPozaEkranemWracaDoKrawedzi) {
   EXPECT_GE(okno.minimumWidth(), 400);
 }
 
+// A stored size larger than the screen is cut to it, frame included, and
+// the window stands inside the screen; a fixed-size window keeps its size.
+TEST_F(Pliki, OknoWiekszeOdEkranuMiesciSie) {
+  const QRect ekran = okno.screen()->availableGeometry();
+  PozycjeOkien p = okno.zarzadca().ZbierzPozycjeOkien();
+  p.Okna[0] = {300, 200, ekran.width() + 1500, ekran.height() + 900, true};
+  p.Okna[1] = {50, 50, 9000, 9000, true};
+  p.Okna[2] = {0, 0, 2000, 2000, true};
+  Zapisz("duze.asm", QByteArray("nop\r\n") + QByteArray::fromStdString(LiniaPozycjiOkien(p)) + "\r\n");
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("duze.asm")));
+  for (QWidget* w : std::initializer_list<QWidget*>{&okno, &tabela}) {
+    EXPECT_TRUE(ekran.contains(w->frameGeometry())) << w->objectName().toStdString();
+    EXPECT_EQ(w->frameGeometry().size(), ekran.size()) << w->objectName().toStdString();
+  }
+  EXPECT_EQ(kelbra.size(), QSize(300, 257));
+  // The cut size is what the next save stores.
+  const PozycjeOkien zebrane = okno.zarzadca().ZbierzPozycjeOkien();
+  EXPECT_EQ(zebrane.Okna[0].Width, okno.width());
+  EXPECT_LE(zebrane.Okna[0].Width, ekran.width());
+}
+
 }  // namespace
 }  // namespace kelbra
