@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace kelbra {
 
@@ -56,6 +57,21 @@ void ZarzadcaOkien::UstawOkna(PozycjeOkien pozycje, int okno) {
       w->setVisible(o.Visible);
     }
   }
+  // Just after the main window is first mapped (a file named on the
+  // command line), the window manager has not yet reported its frame, so
+  // the windows were placed as if they had none and stick out by it. Once
+  // the frame is known, the layout is placed again.
+  if (okna_[0] && okna_[0]->isVisible() && Ramka(okna_[0]).isEmpty() &&
+      QGuiApplication::platformName() == QLatin1String("xcb"))
+    PonowPoRamce(pozycje, okno, 50);
+}
+
+void ZarzadcaOkien::PonowPoRamce(const PozycjeOkien& pozycje, int okno, int proby) {
+  QTimer::singleShot(20, okna_[0].data(), [this, pozycje, okno, proby] {
+    if (!okna_[0]) return;
+    if (!Ramka(okna_[0]).isEmpty()) UstawOkna(pozycje, okno);
+    else if (proby > 1) PonowPoRamce(pozycje, okno, proby - 1);
+  });
 }
 
 QRect ZarzadcaOkien::ObszarEkranu() const {

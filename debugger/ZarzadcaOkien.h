@@ -51,6 +51,9 @@ class ZarzadcaOkien {
   // Resizes a window to the wanted size as far as the screen and the
   // window's limits allow; the size it took.
   static Rozmiar DopasujDoEkranu(QWidget* w, QSize chciany, QSize ramka, const QRect& obszar);
+  // Applies the layout again once the main window's frame is known, asking
+  // every 20 ms up to `proby` times.
+  void PonowPoRamce(const PozycjeOkien& pozycje, int okno, int proby);
 
   std::array<QPointer<QWidget>, PozycjeOkien::LiczbaOkien> okna_{};
   SekcjeSfr sekcje_;
