@@ -149,7 +149,14 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
 }
 
-Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() = default;
+// The editor still signals while the base classes take the window down
+// (closing it moves the focus): its handlers here must not run on a window
+// that is no longer this class.
+Tokno_edycji_rozkazow::~Tokno_edycji_rozkazow() {
+  for (const QObject* nadawca : {static_cast<QObject*>(edytor_), static_cast<QObject*>(edytor_->document()),
+                                 static_cast<QObject*>(margines_)})
+    disconnect(nadawca, nullptr, this, nullptr);
+}
 
 void Tokno_edycji_rozkazow::UstawDialogi() {
   PokazKomunikat = [this](const QString& tytul, const QString& tekst) {
