@@ -16,6 +16,9 @@
 namespace kelbra {
 
 namespace {
+// A key caption's room: the button less its bevels and a pixel each side.
+constexpr int MiejsceNaPodpis = UkladKelbry::BokKlawisza - 6;
+
 static_assert(klawiszqt::Escape == Qt::Key_Escape && klawiszqt::Tab == Qt::Key_Tab &&
               klawiszqt::Backtab == Qt::Key_Backtab && klawiszqt::Backspace == Qt::Key_Backspace &&
               klawiszqt::Return == Qt::Key_Return && klawiszqt::Enter == Qt::Key_Enter &&
@@ -99,6 +102,12 @@ TFormKelbra::TFormKelbra(PlytkaKelbra& plytka, QWidget* rodzic)
   // The layout is done once; the user cannot resize the window, and a
   // stored layout can only move it.
   setFixedSize(uklad_.SzerokoscKlienta, UkladKelbry::WysokoscKlienta);
+
+  waskaCzcionka_ = font();
+  for (int rozciagniecie = 95; rozciagniecie >= 60; rozciagniecie -= 5) {
+    waskaCzcionka_.setStretch(rozciagniecie);
+    if (QFontMetrics(waskaCzcionka_).horizontalAdvance(QStringLiteral("K15")) <= MiejsceNaPodpis) break;
+  }
 
   edit_ = new QLineEdit(this);
   edit_->setObjectName("EditKlawiatura");
@@ -268,7 +277,10 @@ bool TFormKelbra::eventFilter(QObject* obiekt, QEvent* e) {
 void TFormKelbra::KlawiszPC(const QKeyEvent* e) {
   std::u32string tekst;
   for (char32_t z : e->text().toUcs4()) tekst.push_back(z);
-  const auto n = KlawiszPCNacisniety(e->key(), e->modifiers().testFlag(Qt::KeypadModifier), tekst);
+  // AltGr may come as Ctrl+Alt; its letters are text, not control keys.
+  const Qt::KeyboardModifiers m = e->modifiers();
+  const bool ctrl = m.testFlag(Qt::ControlModifier) && !m.testFlag(Qt::AltModifier);
+  const auto n = KlawiszPCNacisniety(e->key(), m.testFlag(Qt::KeypadModifier), tekst, ctrl);
   // A full queue drops the key; the field shows it all the same, as it
   // would a key the program missed.
   if (const auto wartosc = n.Wartosc()) plytka_.WpiszKlawiszPC(*wartosc);
@@ -343,7 +355,10 @@ void TFormKelbra::RysujKlawisz(QPainter& p, const Obszar& o, const QString& podp
   p.setPen(palette().color(QPalette::ButtonText));
   // A lowered key's caption sinks with it.
   const int przesuniecie = wcisniety ? 1 : 0;
+  p.save();
+  if (p.fontMetrics().horizontalAdvance(podpis) > MiejsceNaPodpis) p.setFont(waskaCzcionka_);
   p.drawText(Prost(o).translated(przesuniecie, przesuniecie), Qt::AlignCenter, podpis);
+  p.restore();
 }
 
 void TFormKelbra::RysujKlawiature(QPainter& p, const Obszar& o) {

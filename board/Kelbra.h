@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include <QFont>
 #include <QMetaObject>
 #include <QPointer>
 #include <QTimer>
@@ -84,6 +85,9 @@ class TFormKelbra final : public QWidget {
 
   PlytkaKelbra& plytka_;
   UkladKelbry uklad_;
+  // For a key caption too wide for its button (K10 to K15): condensed to
+  // leave a margin inside the button's edges.
+  QFont waskaCzcionka_;
   PulsOdswiezania* timerOdswiezania_ = nullptr;
   QTimer* timerKursor_ = nullptr;
   // One look after any user input anywhere in the program: a command or an

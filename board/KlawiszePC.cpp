@@ -87,9 +87,16 @@ std::optional<uint8_t> ZnakPC(char32_t znak) {
   return static_cast<uint8_t>(DoCp1250(std::u32string_view(&znak, 1))[0]);
 }
 
-NacisniecieKlawiszaPC KlawiszPCNacisniety(int klawisz, bool klawiaturaNumeryczna, std::u32string_view tekst) {
+NacisniecieKlawiszaPC KlawiszPCNacisniety(int klawisz, bool klawiaturaNumeryczna, std::u32string_view tekst,
+                                          bool ctrl) {
   NacisniecieKlawiszaPC wynik;
   if (auto kod = KodWirtualny(klawisz, klawiaturaNumeryczna)) wynik.Dostawy.push_back(*kod);
+  if (ctrl && klawisz >= 'A' && klawisz <= 'Z') {
+    // Nothing printable: the field is left empty.
+    wynik.Dostawy.push_back(static_cast<uint8_t>(klawisz - 'A' + 1));
+    wynik.TekstPola = std::string();
+    return wynik;
+  }
   std::u32string znaki;
   for (char32_t z : tekst) {
     if (auto bajt = ZnakPC(z)) {

@@ -74,8 +74,11 @@ struct NacisniecieKlawiszaPC {
   }
 };
 
-// One key press with the text it types.
-NacisniecieKlawiszaPC KlawiszPCNacisniety(int klawisz, bool klawiaturaNumeryczna, std::u32string_view tekst);
+// One key press with the text it types. With Ctrl held a letter types its
+// control character (Ctrl+A 01h ... Ctrl+Z 1Ah), whatever text the toolkit
+// reports for it.
+NacisniecieKlawiszaPC KlawiszPCNacisniety(int klawisz, bool klawiaturaNumeryczna, std::u32string_view tekst,
+                                          bool ctrl = false);
 
 // Typed PC keys on their way into SBUF, as a serial line hands them over:
 // one key at a time, in the order typed, at least `Odstep` machine cycles

@@ -496,10 +496,11 @@ void Tokno_edycji_rozkazow::UstawTytul(const QString& przyrostek) {
   setWindowTitle(QString(PrefiksTytulu) + przyrostek);
 }
 
-QString Tokno_edycji_rozkazow::KatalogDialogow() const {
-  if (!katalog_.isEmpty()) return katalog_;
-  const QString programu = QCoreApplication::applicationDirPath();
-  return QFileInfo(programu).isWritable() ? programu : QDir::homePath();
+QString Tokno_edycji_rozkazow::KatalogDialogow(RodzajDialogu rodzaj) const {
+  const std::string folder =
+      KatalogDialogu(SciezkaPliku(nazwaPliku_), SciezkaPliku(QCoreApplication::applicationDirPath()),
+                     SciezkaPliku(QDir::homePath()), rodzaj, FolderDostepny);
+  return QFile::decodeName(QByteArray::fromStdString(folder));
 }
 
 void Tokno_edycji_rozkazow::Nowy1Click() {
@@ -521,7 +522,7 @@ void Tokno_edycji_rozkazow::Otworz2Click() {
   if (odpowiedz == QMessageBox::Cancel || (odpowiedz == QMessageBox::Yes && !Zapisz())) return;
   // Nothing is cleared before a file has been read: a cancelled dialog or an
   // unreadable file leaves the text, its name and the caption as they were.
-  const QString sciezka = DialogOtwarcia(KatalogDialogow(), "Pliki *.asm (*.asm);;Wszystko *.* (*)");
+  const QString sciezka = DialogOtwarcia(KatalogDialogow(RodzajDialogu::Otwarcie), "Pliki *.asm (*.asm);;Wszystko *.* (*)");
   if (sciezka.isEmpty()) return;
   OtworzPlik(sciezka);
 }
@@ -534,7 +535,6 @@ bool Tokno_edycji_rozkazow::OtworzPlik(const QString& sciezka) {
   }
   const PlikZrodlowy& zrodlo = otwarcie.plik;
   nazwaPliku_ = sciezka;
-  katalog_ = QFileInfo(sciezka).absolutePath();
   UstawTytul(QFileInfo(sciezka).fileName());
   UstawTryb(false);
   WczytajPozycjeOkien(-1, zrodlo.LiniaPozycji);
@@ -561,7 +561,7 @@ void Tokno_edycji_rozkazow::ZapiszJako1Click() { ZapiszJako(); }
 bool Tokno_edycji_rozkazow::Zapisz() { return nazwaPliku_.isEmpty() ? ZapiszJako() : ZapiszDo(nazwaPliku_); }
 
 bool Tokno_edycji_rozkazow::ZapiszJako() {
-  const QString wybrana = DialogZapisu(KatalogDialogow(), "Plik *.asm (*.asm)");
+  const QString wybrana = DialogZapisu(KatalogDialogow(RodzajDialogu::Zapis), "Plik *.asm (*.asm)");
   if (wybrana.isEmpty()) return false;
   const ZapisJako decyzja = DecyzjaZapisuJako(SciezkaPliku(wybrana));
   const QString sciezka = QFile::decodeName(QByteArray::fromStdString(decyzja.sciezka));
@@ -571,7 +571,6 @@ bool Tokno_edycji_rozkazow::ZapiszJako() {
     return false;
   if (!ZapiszDo(sciezka)) return false;
   nazwaPliku_ = sciezka;
-  katalog_ = QFileInfo(sciezka).absolutePath();
   UstawTytul("\\" + QFileInfo(sciezka).fileName());
   return true;
 }

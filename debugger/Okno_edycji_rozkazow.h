@@ -209,7 +209,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void WczytajPozycjeOkien(int okno, const std::optional<BajtyPliku>& linia);
   void ResetujOkna(int okno);
   void UstawTytul(const QString& przyrostek);
-  QString KatalogDialogow() const;
+  QString KatalogDialogow(RodzajDialogu rodzaj) const;
 
   void UstawDialogi();
   void ZbudujSrodek();
@@ -280,7 +280,6 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   OknaPomocnicze okna_;
   ZarzadcaOkien zarzadca_;
   QString nazwaPliku_;
-  QString katalog_;  // where the dialogs open, once a file was opened or saved
   DokumentZrodlowy dokument_;  // the file's encoding, kept for saving it
 
   EdytorRozkazow* edytor_ = nullptr;

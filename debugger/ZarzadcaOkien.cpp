@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace kelbra {
 
@@ -32,26 +33,18 @@ PozycjeOkien ZarzadcaOkien::ZbierzPozycjeOkien() const {
 }
 
 void ZarzadcaOkien::UstawOkna(PozycjeOkien pozycje, int okno) {
-  const QScreen* ekran = okna_[0] ? okna_[0]->screen() : QGuiApplication::primaryScreen();
-  const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QRect obszar = ObszarEkranu();
   for (size_t i = 0; i < okna_.size(); ++i) {
     if (okno != -1 && static_cast<size_t>(okno) != i) continue;
     QWidget* w = okna_[i];
     if (!w) continue;
     PozycjaOkna& o = pozycje.Okna[i];
-    if (StalyRozmiar(w)) {
-      o.Width = w->width();
-      o.Height = w->height();
-    } else {
-      w->resize(std::max(o.Width, w->minimumWidth()), std::max(o.Height, w->minimumHeight()));
-      o.Width = w->width();
-      o.Height = w->height();
-    }
-    // Clamped with the frame's real size, so the frame ends flush with the
-    // screen's edge rather than the client area. A hidden window may not
-    // know its frame yet; it gets the same decoration as the main window.
-    const QWidget* wzor = w->isVisible() || !okna_[0] ? w : okna_[0].data();
-    const QSize ramka = wzor->frameGeometry().size() - wzor->geometry().size();
+    // Sized first, then clamped with the frame's real size, so the frame
+    // ends flush with the screen's edge rather than the client area.
+    const QSize ramka = Ramka(w);
+    const Rozmiar r = DopasujDoEkranu(w, StalyRozmiar(w) ? w->size() : QSize(o.Width, o.Height), ramka, obszar);
+    o.Width = r.Szerokosc;
+    o.Height = r.Wysokosc;
     PozycjaOkna zRamka{o.Left - obszar.left(), o.Top - obszar.top(), o.Width + ramka.width(),
                        o.Height + ramka.height(), o.Visible};
     OgraniczDoEkranu(zRamka, obszar.width(), obszar.height());
@@ -64,6 +57,41 @@ void ZarzadcaOkien::UstawOkna(PozycjeOkien pozycje, int okno) {
       w->setVisible(o.Visible);
     }
   }
+  // Just after the main window is first mapped (a file named on the
+  // command line), the window manager has not yet reported its frame, so
+  // the windows were placed as if they had none and stick out by it. Once
+  // the frame is known, the layout is placed again.
+  if (okna_[0] && okna_[0]->isVisible() && Ramka(okna_[0]).isEmpty() &&
+      QGuiApplication::platformName() == QLatin1String("xcb"))
+    PonowPoRamce(pozycje, okno, 50);
+}
+
+void ZarzadcaOkien::PonowPoRamce(const PozycjeOkien& pozycje, int okno, int proby) {
+  QTimer::singleShot(20, okna_[0].data(), [this, pozycje, okno, proby] {
+    if (!okna_[0]) return;
+    if (!Ramka(okna_[0]).isEmpty()) UstawOkna(pozycje, okno);
+    else if (proby > 1) PonowPoRamce(pozycje, okno, proby - 1);
+  });
+}
+
+QRect ZarzadcaOkien::ObszarEkranu() const {
+  const QScreen* ekran = okna_[0] ? okna_[0]->screen() : QGuiApplication::primaryScreen();
+  return ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QSize ZarzadcaOkien::Ramka(const QWidget* w) const {
+  // A hidden window may not know its frame yet; it gets the same
+  // decoration as the main window.
+  const QWidget* wzor = w->isVisible() || !okna_[0] ? w : okna_[0].data();
+  return wzor->frameGeometry().size() - wzor->geometry().size();
+}
+
+Rozmiar ZarzadcaOkien::DopasujDoEkranu(QWidget* w, QSize chciany, QSize ramka, const QRect& obszar) {
+  const Rozmiar r = RozmiarNaEkranie({chciany.width(), chciany.height()}, {w->minimumWidth(), w->minimumHeight()},
+                                     {ramka.width(), ramka.height()}, {obszar.width(), obszar.height()});
+  if (w->size() != QSize(r.Szerokosc, r.Wysokosc)) w->resize(r.Szerokosc, r.Wysokosc);
+  // The window's own limits may have had the last word.
+  return {w->width(), w->height()};
 }
 
 PozycjeOkien ZarzadcaOkien::PozycjeDomyslne(int okno) const {
@@ -82,6 +110,9 @@ void ZarzadcaOkien::ZapamietajDomyslnePozycje() {
     domyslne_.Okna[0] = {g->frameGeometry().x(), g->frameGeometry().y(), g->width(), g->height(), true};
   for (size_t i = 1; i < okna_.size(); ++i) {
     QWidget* w = okna_[i];
+    // A design size larger than the screen is cut to it before the window
+    // is first placed.
+    if (w) DopasujDoEkranu(w, w->size(), Ramka(w), ObszarEkranu());
     domyslne_.Okna[i] = {Kaskada[i - 1].x(), Kaskada[i - 1].y(), w ? w->width() : 0, w ? w->height() : 0, false};
     if (w) w->move(Kaskada[i - 1]);
   }

@@ -1,6 +1,6 @@
 #pragma once
 // The six managed windows as one layout: reading where they stand, putting
-// them back (clamped to the screen), the defaults recorded at start-up with
+// them back (sized and clamped to the screen), the defaults recorded at start-up with
 // the auxiliary windows in a cascade, and the SFR window's sections.
 
 #include <array>
@@ -46,6 +46,15 @@ class ZarzadcaOkien {
   const PozycjeOkien& Domyslne() const { return domyslne_; }
 
  private:
+  QRect ObszarEkranu() const;
+  QSize Ramka(const QWidget* w) const;
+  // Resizes a window to the wanted size as far as the screen and the
+  // window's limits allow; the size it took.
+  static Rozmiar DopasujDoEkranu(QWidget* w, QSize chciany, QSize ramka, const QRect& obszar);
+  // Applies the layout again once the main window's frame is known, asking
+  // every 20 ms up to `proby` times.
+  void PonowPoRamce(const PozycjeOkien& pozycje, int okno, int proby);
+
   std::array<QPointer<QWidget>, PozycjeOkien::LiczbaOkien> okna_{};
   SekcjeSfr sekcje_;
   PozycjeOkien domyslne_;

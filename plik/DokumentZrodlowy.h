@@ -3,6 +3,7 @@
 // window asks the user what these say to ask and shows what they report.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,18 @@ struct ZapisJako {
   bool pytajOZastapienie = false;
 };
 ZapisJako DecyzjaZapisuJako(const std::string& wybrana);
+
+// Where the file dialogs open: the current file's folder; without one, the
+// examples installed with the program (share/doc/kelbra/examples beside its
+// bin folder) when they are there, else the home folder. A save dialog
+// skips a folder it could not write to. `dostepny` tells whether a folder
+// exists and can be read (or, for a save, written).
+enum class RodzajDialogu { Otwarcie, Zapis };
+std::string KatalogDialogu(const std::string& biezacyPlik, const std::string& katalogProgramu, const std::string& dom,
+                           RodzajDialogu rodzaj,
+                           const std::function<bool(const std::string& folder, bool doZapisu)>& dostepny);
+// The file system's answer for KatalogDialogu.
+bool FolderDostepny(const std::string& folder, bool doZapisu);
 
 // The questions, with the user's name of the file.
 TekstUtf8 PytanieOZastapienie(std::string_view nazwa);

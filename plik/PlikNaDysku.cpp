@@ -12,7 +12,7 @@ namespace kelbra {
 
 namespace {
 
-BladPliku Blad(BladPliku::Rodzaj rodzaj, int kod = errno) { return {rodzaj, kod, 0}; }
+BladPliku Blad(BladPliku::Rodzaj rodzaj, int kod = errno) { return {rodzaj, kod, 0, false}; }
 
 // Closes the descriptor on every path out.
 class Deskryptor {
@@ -42,6 +42,11 @@ bool ZapiszWszystko(int fd, std::string_view bajty) {
       if (errno == EINTR) continue;
       return false;
     }
+    // A regular file never takes nothing; looping on it would never end.
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
     bajty.remove_prefix(static_cast<size_t>(n));
   }
   return true;
@@ -49,20 +54,30 @@ bool ZapiszWszystko(int fd, std::string_view bajty) {
 
 }  // namespace
 
-OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej) {
+OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej, bool tylkoZwykly) {
   OdczytPliku wynik;
   struct stat st {};
-  if (::stat(sciezka.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    wynik.blad = Blad(BladPliku::Rodzaj::Folder, EISDIR);
-    return wynik;
-  }
-  Deskryptor plik(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC));
+  const auto odmowa = [&](const struct stat& s) {
+    if (S_ISDIR(s.st_mode)) wynik.blad = Blad(BladPliku::Rodzaj::Folder, EISDIR);
+    else if (tylkoZwykly && !S_ISREG(s.st_mode)) wynik.blad = Blad(BladPliku::Rodzaj::NieZwykly, EINVAL);
+    return bool(wynik.blad);
+  };
+  // Refused before opening, so a device is not even opened.
+  if (::stat(sciezka.c_str(), &st) == 0 && odmowa(st)) return wynik;
+  // Non-blocking, so a pipe put in the file's place meanwhile is opened
+  // without waiting for a writer and refused by the check below.
+  Deskryptor plik(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | (tylkoZwykly ? O_NONBLOCK : 0)));
   if (plik.fd() < 0) {
     wynik.blad = Blad(BladPliku::Rodzaj::Otwarcie);
     return wynik;
   }
-  if (::fstat(plik.fd(), &st) == 0 && static_cast<uint64_t>(st.st_size) > najwiecej) {
-    wynik.blad = {BladPliku::Rodzaj::ZaDuzy, 0, static_cast<uint64_t>(st.st_size)};
+  if (::fstat(plik.fd(), &st) != 0) {
+    wynik.blad = Blad(BladPliku::Rodzaj::Odczyt);
+    return wynik;
+  }
+  if (odmowa(st)) return wynik;
+  if (static_cast<uint64_t>(st.st_size) > najwiecej) {
+    wynik.blad = {BladPliku::Rodzaj::ZaDuzy, 0, static_cast<uint64_t>(st.st_size), false};
     return wynik;
   }
   if (st.st_size > 0) wynik.bajty.reserve(static_cast<size_t>(st.st_size));
@@ -92,9 +107,11 @@ BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
   // An existing file keeps its mode; a new one gets what creating it
   // directly would have given.
   mode_t tryb;
-  if (::stat(cel.c_str(), &st) == 0) {
+  const bool byl = ::stat(cel.c_str(), &st) == 0;
+  const auto blad = [byl](int kod) { return BladPliku{BladPliku::Rodzaj::Zapis, kod, 0, byl}; };
+  if (byl) {
     // A file its owner made read-only is not replaced behind their back.
-    if (::access(cel.c_str(), W_OK) != 0) return Blad(BladPliku::Rodzaj::Zapis);
+    if (::access(cel.c_str(), W_OK) != 0) return blad(errno);
     tryb = st.st_mode & 07777;
   } else {
     const mode_t maska = ::umask(0);
@@ -103,14 +120,19 @@ BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
   }
   std::string tymczasowy = cel + ".XXXXXX";
   Deskryptor plik(::mkostemp(tymczasowy.data(), O_CLOEXEC));
-  if (plik.fd() < 0) return Blad(BladPliku::Rodzaj::Zapis);
+  if (plik.fd() < 0) return blad(errno);
   const bool zapisany = ::fchmod(plik.fd(), tryb) == 0 && ZapiszWszystko(plik.fd(), bajty) && ::fsync(plik.fd()) == 0 &&
                         plik.Zamknij() && ::rename(tymczasowy.c_str(), cel.c_str()) == 0;
   if (!zapisany) {
     const int kod = errno;
     ::unlink(tymczasowy.c_str());
-    return Blad(BladPliku::Rodzaj::Zapis, kod);
+    return blad(kod);
   }
+  // The rename itself reaches the disk with its folder; the file is already
+  // in place, so a failure here has nothing left to undo.
+  const std::string folder = std::filesystem::path(cel).parent_path().string();
+  Deskryptor katalog(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (katalog.fd() >= 0) ::fsync(katalog.fd());
   return {};
 }
 

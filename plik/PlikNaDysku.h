@@ -12,10 +12,13 @@
 namespace kelbra {
 
 struct BladPliku {
-  enum class Rodzaj { Brak, Folder, Otwarcie, ZaDuzy, Odczyt, Zapis };
+  // NieZwykly: a named pipe, a device or a socket, which a plain read could
+  // wait on for ever or never finish.
+  enum class Rodzaj { Brak, Folder, NieZwykly, Otwarcie, ZaDuzy, Odczyt, Zapis };
   Rodzaj rodzaj = Rodzaj::Brak;
   int kod = 0;           // errno of the call that failed
   uint64_t rozmiar = 0;  // of a file that is too big
+  bool byl = false;      // a failed save: the file existed and is left as it was
 
   explicit operator bool() const { return rodzaj != Rodzaj::Brak; }
 };
@@ -26,13 +29,18 @@ struct OdczytPliku {
 };
 
 // The whole file. A folder, a file that does not open, one larger than
-// `najwiecej` bytes or a failed read give an error and no bytes.
-OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej = std::numeric_limits<uint64_t>::max());
+// `najwiecej` bytes or a failed read give an error and no bytes. With
+// `tylkoZwykly` anything but a regular file is refused before a byte is
+// read, and opening it does not wait for a pipe's writer.
+OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej = std::numeric_limits<uint64_t>::max(),
+                       bool tylkoZwykly = false);
 
 // Written beside the file under a temporary name, flushed to the disk and
 // renamed over it, so a failed write leaves the old file as it was. An
 // existing file keeps its permissions, and one that may not be written is
-// refused; a link is followed to the file it names.
+// refused; a link is followed to the file it names. Every write, the
+// flush to the disk and the close are checked before the rename, so a full
+// disk or quota is reported and the temporary file removed.
 BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty);
 
 }  // namespace kelbra

@@ -69,6 +69,12 @@ bool CzytajLiniePozycjiOkien(std::string_view linia, const PozycjeOkien& domysln
   return true;
 }
 
+Rozmiar RozmiarNaEkranie(Rozmiar chciany, Rozmiar najmniejszy, Rozmiar ramka, Rozmiar ekran) {
+  const auto wymiar = [](int32_t c, int32_t min, int32_t r, int32_t e) { return std::max(std::min(c, e - r), min); };
+  return {wymiar(chciany.Szerokosc, najmniejszy.Szerokosc, ramka.Szerokosc, ekran.Szerokosc),
+          wymiar(chciany.Wysokosc, najmniejszy.Wysokosc, ramka.Wysokosc, ekran.Wysokosc)};
+}
+
 void OgraniczDoEkranu(PozycjaOkna& okno, int32_t szerokoscEkranu, int32_t wysokoscEkranu) {
   if (okno.Left + okno.Width > szerokoscEkranu) okno.Left = szerokoscEkranu - okno.Width;
   if (okno.Top + okno.Height > wysokoscEkranu) okno.Top = wysokoscEkranu - okno.Height;

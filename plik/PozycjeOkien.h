@@ -45,6 +45,17 @@ std::string LiniaPozycjiOkien(const PozycjeOkien& pozycje, bool wolnaFlaga = fal
 // does not start with the header exactly (then nothing changes).
 bool CzytajLiniePozycjiOkien(std::string_view linia, const PozycjeOkien& domyslne, PozycjeOkien& wynik);
 
+struct Rozmiar {
+  int32_t Szerokosc = 0;
+  int32_t Wysokosc = 0;
+  bool operator==(const Rozmiar&) const = default;
+};
+
+// The client size a window takes on a screen's free area: the wanted size,
+// cut to what fits there with the frame, and never below the window's own
+// minimum, which wins on a screen too small for it.
+Rozmiar RozmiarNaEkranie(Rozmiar chciany, Rozmiar najmniejszy, Rozmiar ramka, Rozmiar ekran);
+
 // Keeps a window inside a screen of the given size: flush with the right or
 // bottom edge when it would stick out, never at a negative coordinate.
 void OgraniczDoEkranu(PozycjaOkna& okno, int32_t szerokoscEkranu, int32_t wysokoscEkranu);

@@ -32,8 +32,8 @@ TFormDATA::TFormDATA(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
   panelGorny_->setObjectName(QStringLiteral("PanelGorny"));
   panelGorny_->setGeometry(0, gora_, 400, WysokoscPanelu);
   podglad_ = new PodgladWartosci(this, panelGorny_, 4, 3, "TimerPrzekroczonoZakres", 450);
-  QLabel* zakres = podglad_->Ostrzezenie("LabelZakresPrzekroczono");
-  zakres->setGeometry(podglad_->Koniec(), 3, zakres->sizeHint().width(), 14);
+  zakres_ = podglad_->Ostrzezenie("LabelZakresPrzekroczono");
+  zakres_->setGeometry(podglad_->Koniec(), 3, zakres_->sizeHint().width(), 14);
 
   suwak_ = new QScrollBar(Qt::Vertical, this);
   wartosci_ = new SiatkaPamieci(this, edycja_, *suwak_, false);
@@ -129,7 +129,7 @@ void TFormDATA::PoZmianach() {
   if (isVisible()) Przerysuj();
 }
 
-int TFormDATA::Ramka() const { return gora_ + WysokoscPanelu; }
+int TFormDATA::Ramka() const { return gora_ + wysokoscPanelu_; }
 
 void TFormDATA::UstawWidoki(Jadro& jadro, Asembler& asembler) {
   edycja_.Podlacz(jadro, asembler);
@@ -163,20 +163,26 @@ void TFormDATA::UlozOkno() {
 
 void TFormDATA::Dopasuj(int wysokosc) {
   const UkladPamieci u = edycja_.Uklad();
+  const int szerokoscSuwaka = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, suwak_);
+  const int szerokosc = u.SzerokoscWartosci() + u.SzerokoscZnakow() + szerokoscSuwaka;
+  // The warning stands beside the preview where the window is wide enough,
+  // else on a line of its own under it.
+  const int szerokoscZakresu = zakres_->sizeHint().width();
+  const bool obok = podglad_->Koniec() + szerokoscZakresu <= szerokosc;
+  wysokoscPanelu_ = obok ? WysokoscPanelu : 2 * WysokoscPanelu - 4;
+  zakres_->setGeometry(obok ? podglad_->Koniec() : 4, obok ? 3 : WysokoscPanelu - 1, szerokoscZakresu, 14);
   wiersze_ = u.WierszeDlaWysokosci(wysokosc, Ramka());
   const int maksimum = u.MaksimumSuwaka(wiersze_);
   if (maksimum < suwak_->value()) suwak_->setValue(1);
   suwak_->setRange(1, maksimum);
   suwak_->setPageStep(std::max(1, wiersze_ - 1));
   const int h = WysokoscWiersza * wiersze_;
-  const int szerokoscSuwaka = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, suwak_);
   wartosci_->setGeometry(0, Ramka(), u.SzerokoscWartosci(), h);
   znaki_->setGeometry(u.SzerokoscWartosci(), Ramka(), u.SzerokoscZnakow(), h);
   suwak_->setGeometry(u.SzerokoscWartosci() + u.SzerokoscZnakow(), Ramka(), szerokoscSuwaka, h);
-  const int szerokosc = u.SzerokoscWartosci() + u.SzerokoscZnakow() + szerokoscSuwaka;
   // A narrow window shows the menus it cannot fit behind the bar's arrow.
   pasek_->setGeometry(0, 0, szerokosc, gora_);
-  panelGorny_->resize(szerokosc, WysokoscPanelu);
+  panelGorny_->resize(szerokosc, wysokoscPanelu_);
   // The window system may offer any height; whole rows are kept.
   setMinimumSize(szerokosc, Ramka() + 2 * WysokoscWiersza);
   setMaximumSize(szerokosc, Ramka() + WysokoscWiersza * u.LiczbaWierszy());

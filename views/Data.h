@@ -12,6 +12,7 @@
 #include "EdycjaPamieci.h"
 
 class QActionGroup;
+class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QScrollBar;
@@ -83,6 +84,10 @@ class TFormDATA final : public QWidget {
   QMenuBar* pasek_ = nullptr;
   QWidget* panelGorny_ = nullptr;
   PodgladWartosci* podglad_ = nullptr;
+  QLabel* zakres_ = nullptr;  // "!!! ZAKRES !!!"
+  // Two lines when the window is too narrow for the warning beside the
+  // preview.
+  int wysokoscPanelu_ = 20;
   MenuLiczb* menuLiczb_ = nullptr;
   std::array<QAction*, 4> pamieci_{};
   std::array<QAction*, 4> kolumny_{};

@@ -71,8 +71,14 @@ void TFormRejestry::ZbudujPola(int y) {
                                     y + m.wiersz * WysokoscWiersza, m.szerokosc);
     pola_[k] = pole;
     if (opis.rodzaj == RodzajPola::Posredni) {
+      // Read-only, and looking it: the window's grey instead of the white
+      // of a field that takes typing, and no text cursor over it.
       pole->setReadOnly(true);
       pole->setFocusPolicy(Qt::NoFocus);
+      pole->setCursor(Qt::ArrowCursor);
+      QPalette paleta = pole->palette();
+      paleta.setColor(QPalette::Base, paleta.color(QPalette::Window));
+      pole->setPalette(paleta);
       continue;
     }
     zdarzenia_->Obserwuj(pole);

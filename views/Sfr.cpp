@@ -1,6 +1,7 @@
 #include "Sfr.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -34,6 +35,36 @@ constexpr NapisSekcji NapisySekcji[] = {
     {1, "** NIE adr. bitowo. **", 190, 52},
 };
 
+// Bit captions wider than their cells, in a row by cell (null where a
+// cell has none): of two neighbours that would run into each other the
+// wider is condensed until a gap is left between them. A lone caption
+// (SMOD) starts at its cell's left edge and runs on to the right.
+void ZmiescPodpisy(const std::array<QLabel*, 8>& etykiety, int krok) {
+  constexpr int Przerwa = 3;
+  const auto szerokosc = [](const QLabel* e) { return QFontMetrics(e->font()).horizontalAdvance(e->text()); };
+  int nazwane = 0;
+  for (const QLabel* e : etykiety) nazwane += e != nullptr;
+  for (size_t i = 0; i < etykiety.size(); ++i) {
+    QLabel* e = etykiety[i];
+    if (e == nullptr) continue;
+    if (nazwane == 1) {
+      e->setGeometry(e->x() + 8, e->y(), 2 * krok + SzerokoscBitu, e->height());
+      e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return;
+    }
+    QLabel* nastepna = i + 1 < etykiety.size() ? etykiety[i + 1] : nullptr;
+    if (nastepna == nullptr) continue;
+    while ((szerokosc(e) + szerokosc(nastepna) + 1) / 2 + Przerwa > krok) {
+      QLabel* szersza = szerokosc(e) >= szerokosc(nastepna) ? e : nastepna;
+      QFont f = szersza->font();
+      const int rozciagniecie = f.stretch() == QFont::AnyStretch ? 100 : f.stretch();
+      if (rozciagniecie <= 60) break;
+      f.setStretch(rozciagniecie - 5);
+      szersza->setFont(f);
+    }
+  }
+}
+
 void Tlo(QWidget* w, const QColor& kolor) {
   QPalette p = w->palette();
   p.setColor(QPalette::Window, kolor);
@@ -43,7 +74,10 @@ void Tlo(QWidget* w, const QColor& kolor) {
 
 }  // namespace
 
-TFormDataSFR::TFormDataSFR(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
+// A fixed-size window: no maximise button.
+TFormDataSFR::TFormDataSFR(QWidget* rodzic)
+    : QWidget(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FormDataSFR"));
   setWindowTitle(QStringLiteral("Rejestry SFR..."));
   UstawCzcionkeOkna(this);
@@ -144,18 +178,26 @@ void TFormDataSFR::ZbudujRejestr(const OpisSfr& r, QWidget* panel) {
       PoleZPodpisem(panel, nazwa.constData(), QString::fromLatin1(r.nazwa), r.x, r.y, SzerokoscBajtu, PikslePodpisu);
   pola_[indeks] = pole;
   if (!r.maBity) return;
-  // Cells without a name stand closer together.
-  const int krok = r.bity[1] == Brak ? 13 : 18;
+  // Cells without a name stand closer together; the one named cell of such
+  // a register (SMOD) keeps clear of the register's own caption.
+  const bool jedenPodpis = r.bity[1] == Brak;
+  const int krok = jedenPodpis ? 13 : 18;
+  const int pierwsza = r.x + SzerokoscBajtu + (jedenPodpis ? 9 : 3);
+  std::array<QLabel*, 8> podpisy{};
   for (int i = 0; i < 8; ++i) {
     const int bit = 7 - i;
     const char* podpis = r.bity[static_cast<size_t>(i)];
     const QByteArray nazwaBitu = QByteArray("Bit") + r.nazwa + QByteArray::number(bit);
     QLineEdit* komorka = KomorkaBitu(panel, nazwaBitu.constData(), QString::fromLatin1(podpis ? podpis : ""),
-                                     r.x + SzerokoscBajtu + 3 + krok * i, r.y, SzerokoscBitu,
-                                     podpis == nullptr || *podpis == '\0', PikslePodpisuBitu);
+                                     pierwsza + krok * i, r.y, SzerokoscBitu, podpis == nullptr || *podpis == '\0',
+                                     PikslePodpisuBitu);
     if (podpis == nullptr) komorka->setCursor(Qt::ArrowCursor);
+    if (podpis != nullptr && *podpis != '\0')
+      podpisy[static_cast<size_t>(i)] =
+          panel->findChild<QLabel*>(komorka->objectName() + QStringLiteral("Label"), Qt::FindDirectChildrenOnly);
     komorki_.push_back({komorka, r.adres, bit, r.sekcja, podpis != nullptr});
   }
+  ZmiescPodpisy(podpisy, krok);
 }
 
 size_t TFormDataSFR::Rejestr(const QLineEdit* pole) const {

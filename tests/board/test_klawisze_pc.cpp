@@ -21,11 +21,21 @@ TEST(KlawiszePC, KeyCodeFirstThenTheCharacterAndTheFieldShowsNameOrCharacter) {
     std::u32string tekst;
     std::vector<uint8_t> dostawy;
     std::string pole;
+    bool ctrl = false;
   } przypadki[] = {
       {q::Left, false, U"", {0x25}, "W Lewo"},
       {'A', false, U"a", {0x41, 0x61}, "a"},  // a letter gives its capital's code
       {'A', false, U"A", {0x41, 0x41}, "A"},
-      {'A', false, U"\x01", {0x41}, ""},  // Ctrl+A types nothing printable
+      {'A', false, U"\x01", {0x41}, ""},  // a control character without Ctrl held is dropped
+      // Ctrl+letter types the control character, whatever text comes with
+      // it (X11 sends the control character, other platforms the letter or
+      // nothing); the field is emptied.
+      {'A', false, U"\x01", {0x41, 0x01}, "", true},
+      {'C', false, U"\x03", {0x43, 0x03}, "", true},
+      {'C', false, U"c", {0x43, 0x03}, "", true},
+      {'Z', false, U"", {0x5A, 0x1A}, "", true},
+      {'5', false, U"5", {0x35, 0x35}, "5", true},  // not a letter: as without Ctrl
+      {q::Left, false, U"", {0x25}, "W Lewo", true},
       {'5', false, U"5", {0x35, 0x35}, "5"},
       {'5', true, U"5", {0x65, 0x35}, "5"},  // the keypad has codes of its own
       {q::Shift, false, U"", {0x10}, ""},
@@ -55,7 +65,7 @@ TEST(KlawiszePC, KeyCodeFirstThenTheCharacterAndTheFieldShowsNameOrCharacter) {
       {q::Left, false, U"\uF702", {0x25}, "W Lewo"},
   };
   for (const auto& p : przypadki) {
-    const NacisniecieKlawiszaPC n = KlawiszPCNacisniety(p.klawisz, p.numeryczna, p.tekst);
+    const NacisniecieKlawiszaPC n = KlawiszPCNacisniety(p.klawisz, p.numeryczna, p.tekst, p.ctrl);
     EXPECT_EQ(n.Dostawy, p.dostawy) << std::hex << p.klawisz;
     EXPECT_EQ(n.TekstPola, std::optional<std::string>(p.pole)) << std::hex << p.klawisz;
   }

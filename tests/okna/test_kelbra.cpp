@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
@@ -116,6 +117,22 @@ TEST_F(Kelbra, OknaMenuShowsTheFixedSizeBoardAndClosingOnlyHidesIt) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return j().Xdata[FFB0] == 0xEF && j().Xdata[FFE1] == 0xFF; }, 200));
 }
 
+// Every key caption keeps a pixel of the button's face between itself and
+// the bevel, K10 to K15 too: the columns just inside the bevel are plain.
+TEST_F(Kelbra, KeyCaptionsKeepClearOfTheButtonEdges) {
+  PokazPlytke();
+  const QImage obraz = kelbra.grab().toImage();
+  ASSERT_EQ(obraz.size(), kelbra.size());
+  const QRgb tlo = kelbra.palette().button().color().rgb();
+  for (int n = 0; n < PlytkaKelbra::LiczbaKlDynamicznych; ++n) {
+    const Obszar& o = u().KlDynamiczne[n];
+    int obce = 0;
+    for (int x : {o.x + 2, o.x + o.szerokosc - 3})
+      for (int y = o.y + 2; y < o.y + o.wysokosc - 2; ++y) obce += obraz.pixel(x, y) != tlo;
+    EXPECT_EQ(obce, 0) << "K" << n;
+  }
+}
+
 TEST_F(Kelbra, StaticKeysLatchOnAClickReleasedOverThem) {
   PokazPlytke();
   Kliknij(u().KlStatyczne[0]);
@@ -203,8 +220,16 @@ TEST_F(Kelbra, PcKeysArriveInSbufWithRiAndTheFieldShowsTheirName) {
     QString tekst;
     uint8_t sbuf;
     QString pole;
+    // Sent as one event with the modifiers held, without the modifier
+    // keys' own presses.
+    Qt::KeyboardModifiers modyfikatory = Qt::NoModifier;
   } przypadki[] = {
       {Qt::Key_Left, "", 0x25, "W Lewo"},
+      // Ctrl+C is the control character 03h, not a copy; AltGr (as
+      // Ctrl+Alt) types its letter.
+      {Qt::Key_C, "\x03", 0x03, "", Qt::ControlModifier},
+      {Qt::Key_C, "c", 0x03, "", Qt::ControlModifier | Qt::ShiftModifier},
+      {Qt::Key(0x104), QString::fromUtf8("ą"), 0xB9, QString::fromUtf8("ą"), Qt::ControlModifier | Qt::AltModifier},
       {Qt::Key_A, "a", 0x61, "a"},
       {Qt::Key_Shift, "", 0x10, ""},
       {Qt::Key_F1, "", 0x70, ""},
@@ -219,7 +244,14 @@ TEST_F(Kelbra, PcKeysArriveInSbufWithRiAndTheFieldShowsTheirName) {
     j().Data[sfr::SCON] = 0x50;
     // The serial line is idle again a thousand cycles after a key.
     j().LicznikCykli += 1000;
-    QTest::sendKeyEvent(QTest::Click, pole, p.klawisz, p.tekst, Qt::NoModifier);
+    if (p.modyfikatory == Qt::NoModifier) {
+      QTest::sendKeyEvent(QTest::Click, pole, p.klawisz, p.tekst, Qt::NoModifier);
+    } else {
+      QKeyEvent nacisniecie(QEvent::KeyPress, p.klawisz, p.modyfikatory, p.tekst);
+      QKeyEvent puszczenie(QEvent::KeyRelease, p.klawisz, p.modyfikatory, p.tekst);
+      QApplication::sendEvent(pole, &nacisniecie);
+      QApplication::sendEvent(pole, &puszczenie);
+    }
     EXPECT_EQ(j().Data[sfr::SBUF], p.sbuf) << p.pole.toStdString();
     EXPECT_EQ(j().Data[sfr::SCON], 0x51) << p.pole.toStdString();
     EXPECT_EQ(pole->text(), p.pole);

@@ -209,5 +209,25 @@ TEST_F(OknoPamieci, ZlyTekstPiszeNajwyzejSwojaKomorke) {
   EXPECT_EQ(m.jadro->Data, przed.Data);
 }
 
+// "!!! ZAKRES !!!" stays inside the window at every width: beside the
+// preview where there is room, on a line of its own where there is not,
+// and the grids move down to make that line.
+TEST_F(OknoPamieci, OstrzezenieZakresuWidocznePrzyKazdejSzerokosci) {
+  QLabel* zakres = okno.findChild<QLabel*>("LabelZakresPrzekroczono");
+  ASSERT_NE(zakres, nullptr);
+  for (const char* kolumny : {"N321", "N161", "N81", "N41"}) {
+    akcja(kolumny)->trigger();
+    kliknij(false, 1);
+    pisz("999");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zakres->isVisible(); }, 2000)) << kolumny;
+    const QRect r(zakres->mapTo(&okno, QPoint(0, 0)), zakres->size());
+    EXPECT_TRUE(okno.rect().contains(r)) << kolumny;
+    EXPECT_GE(r.width(), zakres->sizeHint().width()) << kolumny;
+    EXPECT_LE(r.bottom(), siatka(false)->y()) << kolumny;
+    EXPECT_EQ(okno.Ramka(), siatka(false)->y()) << kolumny;
+    QTest::keyClick(okno.focusWidget(), Qt::Key_Escape);
+  }
+}
+
 }  // namespace
 }  // namespace kelbra

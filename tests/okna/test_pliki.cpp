@@ -4,6 +4,7 @@
 
 #include <deque>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QTest>
 
 #include "EdytorRozkazow.h"
+#include "PelnyDysk.h"
 #include "Okno_edycji_rozkazow.h"
 #include "Plytka.h"
 #include "Tabela_rozkazy.h"
@@ -45,11 +47,13 @@ class Pliki : public ::testing::Test {
       return o;
     };
     okno.PokazBlad = [this](const QString& t) { bledy << t; };
-    okno.DialogOtwarcia = [this](const QString&, const QString& filtr) {
+    okno.DialogOtwarcia = [this](const QString& folder, const QString& filtr) {
+      katalogi << folder;
       filtry << filtr;
       return doOtwarcia;
     };
-    okno.DialogZapisu = [this](const QString&, const QString& filtr) {
+    okno.DialogZapisu = [this](const QString& folder, const QString& filtr) {
+      katalogi << folder;
       filtry << filtr;
       return doZapisu;
     };
@@ -68,6 +72,36 @@ class Pliki : public ::testing::Test {
     f.write(bajty);
   }
   void Polecenie(const char* nazwa) { okno.findChild<QAction*>(nazwa)->trigger(); }
+  // A real key press in the editor, as the user gives a command.
+  void Klawisz(Qt::Key k) {
+    okno.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+    okno.edytor()->setFocus();
+    QTest::keyClick(okno.edytor(), k);
+  }
+  // A save that fails through F2 and through the closing question's "Tak"
+  // keeps the old file, the text and the caption, says why, and the
+  // program does not end.
+  void NieudanyZapis(const QString& sciezka, const QString& komunikat) {
+    const QByteArray stary = [&] {
+      QFile f(sciezka);
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const QString tytul = okno.windowTitle();
+    bledy.clear();
+    Klawisz(Qt::Key_F2);
+    odpowiedzi = {QMessageBox::Yes};
+    okno.close();
+    EXPECT_TRUE(okno.isVisible());
+    ASSERT_EQ(bledy.size(), 2);
+    for (const QString& b : bledy) EXPECT_EQ(b, komunikat);
+    QFile f(sciezka);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), stary);
+    EXPECT_EQ(QDir(QFileInfo(sciezka).path()).entryList(QDir::Files | QDir::Hidden).filter(".asm.").size(), 0);
+    EXPECT_EQ(okno.windowTitle(), tytul);
+    EXPECT_EQ(okno.NazwaPliku(), sciezka);
+  }
 
   PlytkaKelbra plytka;
   Tokno_edycji_rozkazow okno{plytka};
@@ -75,7 +109,7 @@ class Pliki : public ::testing::Test {
   QWidget kelbra, rejestry, sfr, pamiec;
   std::array<int32_t, 4> sekcje{};
   QTemporaryDir katalog;
-  QStringList pytania, bledy, filtry;
+  QStringList pytania, bledy, filtry, katalogi;
   std::deque<QMessageBox::StandardButton> odpowiedzi;
   QString doOtwarcia, doZapisu;
 };
@@ -251,6 +285,85 @@ TEST_F(Pliki, ZamkniecieOknaPyta) {
   EXPECT_EQ(pytania, QStringList(2, "Koniec programu...|Czy chcesz zapisac zmiany w pliku?"));
 }
 
+// A text under and over 16 KB on a disk with no block left.
+TEST_F(Pliki, PelnyDyskNieGubiPracy) {
+  test::MalyDysk dysk("okno-pelny");
+  if (!dysk.Jest()) GTEST_SKIP() << dysk.Blad();
+  const QString sciezka = QString::fromStdString(dysk.Sciezka("praca.asm").string());
+  {
+    QFile f(sciezka);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("nop\r\n");
+  }
+  ASSERT_TRUE(okno.OtworzPlik(sciezka));
+  dysk.Wypelnij();
+  QString duzy;
+  for (int k = 0; duzy.size() < 20 * 1024; ++k) duzy += QString("  mov a,#%1 ; linia %2\n").arg(k % 256).arg(k);
+  for (const QString& tekst : {QString("mov a,#5"), duzy}) {
+    okno.edytor()->setPlainText(tekst);
+    NieudanyZapis(sciezka, "Brak miejsca na dysku: plik " + sciezka +
+                               " nie został zapisany, poprzednia wersja jest nietknięta.");
+    EXPECT_EQ(okno.edytor()->toPlainText(), tekst);
+  }
+  dysk.Zwolnij();
+  Klawisz(Qt::Key_F2);
+  QFile f(sciezka);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray zapisane = f.readAll();
+  EXPECT_TRUE(zapisane.startsWith("  mov a,#0 ; linia 0\r\n  mov a,#1 ; linia 1\r\n"));
+  EXPECT_GT(zapisane.size(), 20 * 1024);
+}
+
+// The same for any user: the file-size limit cuts the write short.
+TEST_F(Pliki, PrzerwanyZapisNieGubiPracy) {
+  Zapisz("praca.asm", "nop\r\n");
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("praca.asm")));
+  okno.edytor()->setPlainText(QString(30000, 'x'));
+  test::LimitRozmiaruPliku limit(8192);
+  NieudanyZapis(Sciezka("praca.asm"), "Nie można zapisać pliku " + Sciezka("praca.asm") + ":\n" +
+                                          qt_error_string(EFBIG) + "\nPoprzednia wersja jest nietknięta.");
+}
+
+// A named pipe with no writer and an endless device, from the dialog and
+// from the command line's path, are refused at once.
+TEST_F(Pliki, PotokIUrzadzenieOdrzucone) {
+  ASSERT_EQ(::mkfifo(Sciezka("potok.asm").toLocal8Bit().constData(), 0600), 0);
+  okno.edytor()->setPlainText("zostaje");
+  for (const QString& s : {Sciezka("potok.asm"), QString("/dev/zero")}) {
+    odpowiedzi = {QMessageBox::No};
+    doOtwarcia = s;
+    Polecenie("Otworz2");
+    EXPECT_FALSE(okno.OtworzPlik(s));
+  }
+  EXPECT_EQ(okno.edytor()->toPlainText(), "zostaje");
+  EXPECT_EQ(okno.windowTitle(), "Emulator kelbry WEX");
+  EXPECT_TRUE(okno.NazwaPliku().isEmpty());
+  ASSERT_EQ(bledy.size(), 4);
+  EXPECT_EQ(bledy[0], "Nie można otworzyć pliku " + Sciezka("potok.asm") +
+                          ": to nie jest zwykły plik, tylko potok, urządzenie lub gniazdo.");
+  EXPECT_EQ(bledy[2], "Nie można otworzyć pliku /dev/zero: to nie jest zwykły plik, tylko potok, urządzenie lub gniazdo.");
+}
+
+// The dialogs open in the current file's folder, and at home without one
+// (a build folder has no installed examples beside it).
+TEST_F(Pliki, DialogiOtwierajaSieWFolderzePliku) {
+  doOtwarcia.clear();
+  doZapisu.clear();
+  odpowiedzi = {QMessageBox::No};
+  Polecenie("Otworz2");
+  Polecenie("ZapiszJako1");
+  Zapisz("led.asm", "nop\r\n");
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("led.asm")));
+  odpowiedzi = {QMessageBox::No};
+  Polecenie("Otworz2");
+  Polecenie("ZapiszJako1");
+  odpowiedzi = {QMessageBox::No, QMessageBox::No};
+  Polecenie("Nowy1");
+  Polecenie("Otworz2");
+  const QString dom = QDir::homePath();
+  EXPECT_EQ(katalogi, QStringList({dom, dom, katalog.path(), katalog.path(), dom}));
+}
+
 TEST_F(Pliki, NowyIResetOkien) {
   tabela.show();
   sfr.move(900, 700);
@@ -289,6 +402,27 @@ TEST_F(Pliki, OknoPozaEkranemWracaDoKrawedzi) {
   EXPECT_TRUE(kelbra.isVisible());
   EXPECT_EQ(okno.width(), okno.minimumWidth());
   EXPECT_GE(okno.minimumWidth(), 400);
+}
+
+// A stored size larger than the screen is cut to it, frame included, and
+// the window stands inside the screen; a fixed-size window keeps its size.
+TEST_F(Pliki, OknoWiekszeOdEkranuMiesciSie) {
+  const QRect ekran = okno.screen()->availableGeometry();
+  PozycjeOkien p = okno.zarzadca().ZbierzPozycjeOkien();
+  p.Okna[0] = {300, 200, ekran.width() + 1500, ekran.height() + 900, true};
+  p.Okna[1] = {50, 50, 9000, 9000, true};
+  p.Okna[2] = {0, 0, 2000, 2000, true};
+  Zapisz("duze.asm", QByteArray("nop\r\n") + QByteArray::fromStdString(LiniaPozycjiOkien(p)) + "\r\n");
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("duze.asm")));
+  for (QWidget* w : std::initializer_list<QWidget*>{&okno, &tabela}) {
+    EXPECT_TRUE(ekran.contains(w->frameGeometry())) << w->objectName().toStdString();
+    EXPECT_EQ(w->frameGeometry().size(), ekran.size()) << w->objectName().toStdString();
+  }
+  EXPECT_EQ(kelbra.size(), QSize(300, 257));
+  // The cut size is what the next save stores.
+  const PozycjeOkien zebrane = okno.zarzadca().ZbierzPozycjeOkien();
+  EXPECT_EQ(zebrane.Okna[0].Width, okno.width());
+  EXPECT_LE(zebrane.Okna[0].Width, ekran.width());
 }
 
 }  // namespace

@@ -93,6 +93,25 @@ TEST_F(OknoRejestrow, BityPswKlikane) {
   EXPECT_EQ(m.Data(sfr::PSW), 0x02);
 }
 
+// @R0 and @R1 look as read-only as they are: grey, no text cursor, and a
+// click neither focuses them nor lets a key change them.
+TEST_F(OknoRejestrow, PolaPosrednieWygladajaNaTylkoDoOdczytu) {
+  const QColor tlo = pole("LabeledEditR0")->palette().color(QPalette::Base);
+  for (const char* nazwa : {"LabeledEditMR0", "LabeledEditMR1"}) {
+    QLineEdit* p = pole(nazwa);
+    EXPECT_TRUE(p->isReadOnly()) << nazwa;
+    EXPECT_EQ(p->palette().color(QPalette::Base), p->palette().color(QPalette::Window)) << nazwa;
+    EXPECT_NE(p->palette().color(QPalette::Base), tlo) << nazwa;
+    EXPECT_EQ(p->cursor().shape(), Qt::ArrowCursor) << nazwa;
+    const QString przed = p->text();
+    QTest::mouseClick(p, Qt::LeftButton);
+    EXPECT_FALSE(p->hasFocus()) << nazwa;
+    QTest::keyClicks(p, "12");
+    EXPECT_EQ(p->text(), przed) << nazwa;
+  }
+  EXPECT_EQ(pole("LabeledEditR0")->cursor().shape(), Qt::IBeamCursor);
+}
+
 TEST_F(OknoRejestrow, BankIPosrednie) {
   m.Data(sfr::PSW) = 0x10;
   m.Data(0x10) = 0x90;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "EdycjaSfr.h"
 #include "OknoWidoku.h"
 #include "Sfr.h"
 
@@ -131,6 +132,37 @@ TEST_F(OknoSfr, ZlyTekstZmieniaNajwyzejSwojRejestr) {
   EXPECT_TRUE(sbuf->text().endsWith(QString::fromUtf8("żółć€中")));
   m.Data(sfr::SBUF) = przed.Data[sfr::SBUF];
   EXPECT_EQ(m.jadro->Data, przed.Data);
+}
+
+// No maximise button on the fixed-size window, and no bit caption's text
+// runs into its neighbour's or into the register's own caption.
+TEST_F(OknoSfr, BezMaksymalizacjiIPodpisyNieNachodza) {
+  EXPECT_FALSE(okno.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(okno.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(okno.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+  rozwin({"Panel1", "Panel2", "Panel3", "Panel4"});
+  // Where a label's text is drawn, in its panel's coordinates.
+  const auto napis = [](const QLabel* e) {
+    const int w = QFontMetrics(e->font()).horizontalAdvance(e->text());
+    const QRect r = e->contentsRect();
+    const int x = e->alignment() & Qt::AlignHCenter ? r.x() + (r.width() - w) / 2 : r.x();
+    return QRect(e->x() + x, e->y(), w, e->height());
+  };
+  int porownane = 0;
+  for (const OpisSfr& r : RejestrySfr) {
+    if (!r.maBity) continue;
+    std::vector<QRect> podpisy = {napis(okno.findChild<QLabel*>(QStringLiteral("LabeledEdit") + r.nazwa + "Label"))};
+    for (int b = 7; b >= 0; --b) {
+      const QLabel* e = okno.findChild<QLabel*>(QStringLiteral("Bit") + r.nazwa + QString::number(b) + "Label");
+      if (e && !e->text().isEmpty()) podpisy.push_back(napis(e));
+    }
+    for (size_t k = 1; k < podpisy.size(); ++k, ++porownane)
+      EXPECT_LT(podpisy[k - 1].right() + 1, podpisy[k].left()) << r.nazwa << " caption " << k;
+    EXPECT_LE(podpisy.back().right(), SzerokoscOknaSfr) << r.nazwa;
+  }
+  EXPECT_GT(porownane, 60);
+  // PCON's cells end before SCON's field begins.
+  EXPECT_LT(bit("PCON", 0)->geometry().right(), bajt("SCON")->x());
 }
 
 }  // namespace

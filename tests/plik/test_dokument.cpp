@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "DokumentZrodlowy.h"
 #include "PlikNaDysku.h"
+#include "PelnyDysk.h"
 #include "Polecenie.h"
 
 namespace kelbra {
@@ -51,6 +54,41 @@ TEST(RegulyPliku, RozszerzenieAsm) {
   for (const auto& [wybrana, zapisana] : przypadki) EXPECT_EQ(ZRozszerzeniemAsm(wybrana), zapisana) << wybrana;
 }
 
+TEST(RegulyPliku, KatalogDialogu) {
+  // Folders that exist, and those of them a save may write to.
+  const std::set<std::string> istniejace = {"/home/ala", "/home/ala/prace", "/usr/share/doc/kelbra/examples",
+                                            "/opt/k/share/doc/kelbra/examples", "/tmp"};
+  const std::set<std::string> zapisywalne = {"/home/ala", "/home/ala/prace", "/opt/k/share/doc/kelbra/examples",
+                                             "/tmp"};
+  const auto dostepny = [&](const std::string& f, bool zapis) {
+    return (zapis ? zapisywalne : istniejace).contains(f);
+  };
+  using R = RodzajDialogu;
+  struct Przypadek {
+    std::string plik, program;
+    R rodzaj;
+    std::string folder;
+  };
+  const Przypadek przypadki[] = {
+      {"/home/ala/prace/led.asm", "/usr/bin", R::Otwarcie, "/home/ala/prace"},
+      {"/home/ala/prace/led.asm", "/usr/bin", R::Zapis, "/home/ala/prace"},
+      {"", "/usr/bin", R::Otwarcie, "/usr/share/doc/kelbra/examples"},
+      // The installed examples are read-only: a save starts at home.
+      {"", "/usr/bin", R::Zapis, "/home/ala"},
+      {"", "/opt/k/bin", R::Zapis, "/opt/k/share/doc/kelbra/examples"},
+      {"", "/opt/k/bin/", R::Otwarcie, "/opt/k/share/doc/kelbra/examples"},
+      // A build folder has no examples beside it.
+      {"", "/home/ala/kelbra/build/app", R::Otwarcie, "/home/ala"},
+      {"", "", R::Otwarcie, "/home/ala"},
+      // A file whose folder is gone, or one in the root.
+      {"/home/ala/usuniety/x.asm", "/usr/bin", R::Otwarcie, "/usr/share/doc/kelbra/examples"},
+      {"/tmp/x.asm", "/usr/bin", R::Zapis, "/tmp"},
+  };
+  for (const Przypadek& p : przypadki)
+    EXPECT_EQ(KatalogDialogu(p.plik, p.program, "/home/ala", p.rodzaj, dostepny), p.folder)
+        << p.plik << " " << p.program << " " << static_cast<int>(p.rodzaj);
+}
+
 TEST(RegulyPliku, Komunikaty) {
   using R = BladPliku::Rodzaj;
   const std::pair<BladPliku, std::string> przypadki[] = {
@@ -60,6 +98,17 @@ TEST(RegulyPliku, Komunikaty) {
       {{R::ZaDuzy, 0, 50 * 1024 * 1024 + 5}, "Plik /a/b.asm jest za duży (50 MB). Edytor otwiera pliki do 16 MB."},
       {{R::Odczyt, EIO}, "Nie można odczytać pliku /a/b.asm:\nbrak"},
       {{R::Zapis, EACCES}, "Nie można zapisać pliku /a/b.asm:\nbrak"},
+      {{R::NieZwykly, EINVAL},
+       "Nie można otworzyć pliku /a/b.asm: to nie jest zwykły plik, tylko potok, urządzenie lub gniazdo."},
+      // A full disk or quota says what happened and what is left; a file
+      // that did not exist before has no old version to keep.
+      {{R::Zapis, ENOSPC, 0, true},
+       "Brak miejsca na dysku: plik /a/b.asm nie został zapisany, poprzednia wersja jest nietknięta."},
+      {{R::Zapis, ENOSPC, 0, false}, "Brak miejsca na dysku: plik /a/b.asm nie został zapisany."},
+      {{R::Zapis, EDQUOT, 0, true},
+       "Przekroczony przydział miejsca na dysku (quota): plik /a/b.asm nie został zapisany, poprzednia wersja jest "
+       "nietknięta."},
+      {{R::Zapis, EFBIG, 0, true}, "Nie można zapisać pliku /a/b.asm:\nbrak\nPoprzednia wersja jest nietknięta."},
   };
   for (const auto& [blad, tekst] : przypadki) EXPECT_EQ(KomunikatBleduPliku(blad, "/a/b.asm", "brak"), tekst);
   EXPECT_EQ(PytanieOZastapienie("/a/b.asm"), "Plik /a/b.asm już istnieje.\nCzy chcesz go zastąpić?");
@@ -125,6 +174,71 @@ TEST_F(PlikiNaDysku, NieudanyZapisNieRuszaStaregoPliku) {
     EXPECT_EQ(TrescPliku(Sciezka("p.asm")), "stary");
   }
   EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+// A disk full to the last block, and one with a few kilobytes left that
+// takes part of a large text before it fails.
+TEST_F(PlikiNaDysku, PelnyDyskZostawiaStaryPlik) {
+  test::MalyDysk dysk("pelny");
+  if (!dysk.Jest()) GTEST_SKIP() << dysk.Blad();
+  const std::string stary = "stara tresc\r\n";
+  const std::string sciezka = dysk.Sciezka("p.asm").string();
+  std::ofstream(sciezka, std::ios::binary) << stary;
+  for (const size_t wolne : {size_t{0}, size_t{8 * 1024}}) {
+    dysk.Wypelnij(wolne);
+    for (const size_t rozmiar : {size_t{10}, size_t{16 * 1024}, size_t{40 * 1024}}) {
+      if (rozmiar < wolne) continue;  // fits: nothing to fail
+      const BladPliku blad = ZapiszPlik(sciezka, std::string(rozmiar, 'x'));
+      EXPECT_EQ(blad.rodzaj, BladPliku::Rodzaj::Zapis) << rozmiar << " " << wolne;
+      EXPECT_EQ(blad.kod, ENOSPC) << rozmiar << " " << wolne;
+      EXPECT_TRUE(blad.byl);
+      EXPECT_EQ(TrescPliku(sciezka), stary);
+      // No temporary file is left to eat the space.
+      EXPECT_EQ(std::distance(fs::directory_iterator(dysk.Folder()), fs::directory_iterator()), 2);
+    }
+  }
+  EXPECT_FALSE(ZapiszPlik(dysk.Sciezka("nowy.asm").string(), "x").byl);
+  // With the space back the same save goes through.
+  dysk.Zwolnij();
+  EXPECT_FALSE(ZapiszPlik(sciezka, std::string(20 * 1024, 'y')));
+  EXPECT_EQ(TrescPliku(sciezka), std::string(20 * 1024, 'y'));
+}
+
+// A write cut short by the file-size limit, for any user: a large text
+// fails part way, a small one fits.
+TEST_F(PlikiNaDysku, ZapisPrzerwanyLimitemRozmiaru) {
+  Utworz("p.asm", "stary");
+  {
+    test::LimitRozmiaruPliku limit(4096);
+    const BladPliku blad = ZapiszPlik(Sciezka("p.asm"), std::string(20000, 'x'));
+    EXPECT_EQ(blad.rodzaj, BladPliku::Rodzaj::Zapis);
+    EXPECT_EQ(blad.kod, EFBIG);
+    EXPECT_TRUE(blad.byl);
+    EXPECT_FALSE(ZapiszPlik(Sciezka("maly.asm"), "nop\r\n"));
+  }
+  EXPECT_EQ(TrescPliku(Sciezka("p.asm")), "stary");
+  EXPECT_EQ(LiczbaPlikow(), 2u);
+}
+
+// A named pipe with no writer and a device that never ends are refused at
+// once; the batch runner's plain read is not asked to refuse them.
+TEST_F(PlikiNaDysku, NieZwyklyPlikOdrzuconyOdRazu) {
+  ASSERT_EQ(::mkfifo(Sciezka("potok.asm").c_str(), 0600), 0);
+  fs::create_symlink(Sciezka("potok.asm"), Sciezka("link.asm"));
+  for (const std::string& s : {Sciezka("potok.asm"), Sciezka("link.asm"), std::string("/dev/zero")}) {
+    const OdczytPliku o = CzytajPlik(s, NajwiekszyPlikZrodlowy, true);
+    EXPECT_EQ(o.blad.rodzaj, BladPliku::Rodzaj::NieZwykly) << s;
+    EXPECT_TRUE(o.bajty.empty());
+  }
+  DokumentZrodlowy d;
+  EXPECT_EQ(d.Otworz(Sciezka("potok.asm")).blad.rodzaj, BladPliku::Rodzaj::NieZwykly);
+  EXPECT_EQ(CzytajPlik("/dev/null").blad.rodzaj, BladPliku::Rodzaj::Brak);
+  EXPECT_EQ(CzytajPlik(katalog.string(), NajwiekszyPlikZrodlowy, true).blad.rodzaj, BladPliku::Rodzaj::Folder);
+  // The dialogs' own check on a real folder, a file and a missing path.
+  EXPECT_TRUE(FolderDostepny(katalog.string(), false));
+  EXPECT_TRUE(FolderDostepny(katalog.string(), true));
+  EXPECT_FALSE(FolderDostepny(Sciezka("potok.asm"), false));
+  EXPECT_FALSE(FolderDostepny(Sciezka("brak"), false));
 }
 
 TEST_F(PlikiNaDysku, DokumentPamietaKodowaniePliku) {

@@ -151,5 +151,25 @@ TEST(PozycjeOkien, OgraniczenieDoEkranu) {
   }
 }
 
+TEST(PozycjeOkien, RozmiarNaEkranie) {
+  struct Przypadek {
+    Rozmiar chciany, najmniejszy, ramka, ekran, wynik;
+  };
+  const Przypadek przypadki[] = {
+      {{502, 472}, {400, 300}, {2, 24}, {1280, 1000}, {502, 472}},      // fits: unchanged
+      {{3000, 2500}, {400, 300}, {2, 24}, {1280, 1000}, {1278, 976}},   // cut with its frame
+      {{1278, 976}, {400, 300}, {2, 24}, {1280, 1000}, {1278, 976}},    // exactly what fits
+      {{1279, 977}, {400, 300}, {2, 24}, {1280, 1000}, {1278, 976}},    // one pixel over
+      {{3000, 200}, {400, 300}, {0, 0}, {800, 600}, {800, 300}},        // each side on its own
+      {{100, 100}, {400, 300}, {2, 24}, {1280, 1000}, {400, 300}},      // too small: the minimum
+      {{900, 900}, {821, 216}, {2, 24}, {640, 480}, {821, 456}},        // a minimum wider than the screen wins
+      {{15599, 15599}, {0, 0}, {0, 0}, {1024, 768}, {1024, 768}},       // the largest a line can store
+  };
+  for (const Przypadek& p : przypadki)
+    EXPECT_EQ(RozmiarNaEkranie(p.chciany, p.najmniejszy, p.ramka, p.ekran), p.wynik)
+        << p.chciany.Szerokosc << "x" << p.chciany.Wysokosc << " on " << p.ekran.Szerokosc << "x"
+        << p.ekran.Wysokosc;
+}
+
 }  // namespace
 }  // namespace kelbra
