@@ -16,14 +16,22 @@ namespace {
 
 using namespace kelbra;
 
-void BM_KrokJadraMieszanka(benchmark::State& state) {
+// The instruction mix in CODE, or nothing (and the benchmark skipped) when
+// its HEX file cannot be read.
+std::unique_ptr<Jadro> Mieszanka(benchmark::State& state) {
   std::ifstream plik(KELBRA_MIESZANKA_HEX, std::ios::binary);
   const std::string hex((std::istreambuf_iterator<char>(plik)), std::istreambuf_iterator<char>());
   auto j = std::make_unique<Jadro>();
   if (!WczytajIntelHex(hex, j->Code) || hex.empty()) {
     state.SkipWithError("mieszanka.hex could not be read");
-    return;
+    return nullptr;
   }
+  return j;
+}
+
+void BM_KrokJadraMieszanka(benchmark::State& state) {
+  const auto j = Mieszanka(state);
+  if (!j) return;
   // 10 million cycles stay inside the program's loops, before it stops.
   constexpr int64_t CyklowNaPrzebieg = 10'000'000;
   int64_t razem = 0;
@@ -42,13 +50,8 @@ BENCHMARK(BM_KrokJadraMieszanka)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // The same mix with the step-back history on, as the window runs it; the
 // history fills up and then keeps dropping its oldest instructions.
 void BM_KrokJadraMieszankaZHistoria(benchmark::State& state) {
-  std::ifstream plik(KELBRA_MIESZANKA_HEX, std::ios::binary);
-  const std::string hex((std::istreambuf_iterator<char>(plik)), std::istreambuf_iterator<char>());
-  auto j = std::make_unique<Jadro>();
-  if (!WczytajIntelHex(hex, j->Code) || hex.empty()) {
-    state.SkipWithError("mieszanka.hex could not be read");
-    return;
-  }
+  const auto j = Mieszanka(state);
+  if (!j) return;
   HistoriaJadra h(*j);
   h.Wlacz(true);
   constexpr int64_t CyklowNaPrzebieg = 10'000'000;
