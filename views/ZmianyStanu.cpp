@@ -15,12 +15,15 @@ void ZdjecieStanu::Zrob(const Jadro& j) {
 }
 
 uint8_t ZdjecieStanu::Komorka(RodzajPamieci rodzaj, int32_t adres) const {
-  if (adres < 0 || adres > Opis(rodzaj).adresMaksymalny) return 0;
+  // Each space checks its own range with a constant index into the table
+  // of spaces, so no lookup depends on the enum's run-time value.
+  const auto w = [adres](int32_t maksymalny) { return adres >= 0 && adres <= maksymalny; };
+  const auto a = static_cast<size_t>(adres);
   switch (rodzaj) {
-    case RodzajPamieci::DATA: return Data[static_cast<size_t>(adres)];
-    case RodzajPamieci::IDATA: return Idata(static_cast<uint8_t>(adres));
-    case RodzajPamieci::XDATA: return Xdata[static_cast<size_t>(adres)];
-    case RodzajPamieci::CODE: return Code[static_cast<size_t>(adres)];
+    case RodzajPamieci::DATA: return w(Opis(RodzajPamieci::DATA).adresMaksymalny) ? Data[a] : 0;
+    case RodzajPamieci::IDATA: return w(Opis(RodzajPamieci::IDATA).adresMaksymalny) ? Idata(static_cast<uint8_t>(a)) : 0;
+    case RodzajPamieci::XDATA: return w(Opis(RodzajPamieci::XDATA).adresMaksymalny) ? Xdata[a] : 0;
+    case RodzajPamieci::CODE: return w(Opis(RodzajPamieci::CODE).adresMaksymalny) ? Code[a] : 0;
   }
   return 0;
 }
