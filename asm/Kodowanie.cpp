@@ -131,18 +131,6 @@ TekstUtf8 Cp1250DoUtf8(std::string_view tekst) {
   return DoUtf8(u);
 }
 
-std::vector<TekstCp1250> LinieTekstu(std::string_view bajty) {
-  bool ascii = true;
-  for (char c : bajty) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-  // ASCII bytes are their own code page text and need no copy.
-  TekstCp1250 przekodowany;
-  if (!ascii) przekodowany = DoCp1250(DekodujTekst(bajty));
-  const std::string_view tekst = ascii ? bajty : std::string_view(przekodowany);
-  std::vector<TekstCp1250> linie;
-  for (std::string_view l : LinieBajtow(tekst)) linie.emplace_back(l);
-  return linie;
-}
-
 std::vector<std::string_view> LinieBajtow(std::string_view bajty) {
   std::vector<std::string_view> linie;
   size_t p = 0;

@@ -38,11 +38,8 @@ TekstUtf8 Cp1250DoUtf8(std::string_view tekst);
 // Unicode to UTF-8.
 TekstUtf8 DoUtf8(std::u32string_view tekst);
 
-// The lines of a file's bytes as Windows-1250 text. Lines end at CR LF, LF
-// or CR; a final line break starts no further line.
-std::vector<TekstCp1250> LinieTekstu(std::string_view bajty);
-
-// The lines of bytes as they stand, split the same way.
+// The lines of bytes as they stand. Lines end at CR LF, LF or CR; a final
+// line break starts no further line.
 std::vector<std::string_view> LinieBajtow(std::string_view bajty);
 
 // The five bytes the code page leaves undefined (81h, 83h, 88h, 90h, 98h)

@@ -146,17 +146,4 @@ void PlytkaKelbra::KopiujKlawisze() {
   Zapisz(adresy_.AdresKlStatycznych, StanKlStatycznych);
 }
 
-PlytkaKelbra::WynikOdswiezania PlytkaKelbra::TykniecieOdswiezania() {
-  WynikOdswiezania wynik;
-  wynik.ZmianaDiod = OdswiezDiody();
-  if (licznikTykniec_ == 5) {
-    licznikTykniec_ = 0;
-    wynik.RysujLcd = true;
-    KopiujKlawisze();
-  } else {
-    ++licznikTykniec_;
-  }
-  return wynik;
-}
-
 }  // namespace kelbra

@@ -115,14 +115,6 @@ class PlytkaKelbra final : public ZapisXdata {
   // Stores the three key bytes into XDATA: K0-K7, K8-K15, then S1-S8.
   void KopiujKlawisze();
 
-  // One tick of the board's 1 ms refresh timer while the window is visible:
-  // the LEDs every tick; the LCD repaint and the key copy every sixth.
-  struct WynikOdswiezania {
-    bool ZmianaDiod = false;
-    bool RysujLcd = false;
-  };
-  WynikOdswiezania TykniecieOdswiezania();
-
  private:
   static bool Poprawny(int n, int liczba) { return n >= 0 && n < liczba; }
   void Zapisz(uint16_t adres, uint8_t wartosc);
@@ -136,7 +128,6 @@ class PlytkaKelbra final : public ZapisXdata {
   std::array<bool, LiczbaKlDynamicznych> dynamiczneWcisniete_{};
   // The port latches as last read, so a refresh knows what changed.
   std::array<uint8_t, LiczbaWierszyDiod> zatrzaski_{0xFF, 0xFF, 0xFF, 0xFF};
-  int licznikTykniec_ = 0;
 
   friend void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka);
 };

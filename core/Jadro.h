@@ -105,11 +105,6 @@ struct Jadro {
   // Indirect addressing: 00h-7Fh is DATA, 80h-FFh the upper IDATA half.
   uint8_t& Idata(uint8_t a) { return a < 0x80 ? Data[a] : IdataGorna[a]; }
 
-  // P = 1 when ACC holds an odd number of one bits.
-  void ObliczParzystosc() {
-    Data[sfr::PSW] = static_cast<uint8_t>((Data[sfr::PSW] & ~psw::P) | (__builtin_parity(Data[sfr::ACC]) & 1));
-  }
-
   uint16_t DPTR() const { return static_cast<uint16_t>(Data[sfr::DPH] << 8 | Data[sfr::DPL]); }
 
   // Executes the instruction at PC; returns its machine cycles.

@@ -204,26 +204,6 @@ TEST(Reset, BoardResetRestartsTheLcdButKeepsGlyphsAndKeys) {
   EXPECT_EQ(s.Odczyt(), 0xFE);
 }
 
-TEST(Odswiezanie, EverySixthTickRepaintsTheLcdAndRestoresTheKeyBytes) {
-  Stanowisko s;
-  s.plytka.PrzelaczKlStatyczny(0);
-  s.j->Xdata[FFB0] = 0x00;  // a program overwrote the key byte
-  s.j->Xdata[FFE1] = 0x00;
-  s.j->Xdata[FFE2] = 0x00;
-  for (int tykniecie = 1; tykniecie <= 5; ++tykniecie) {
-    EXPECT_FALSE(s.plytka.TykniecieOdswiezania().RysujLcd) << tykniecie;
-    EXPECT_EQ(s.j->Xdata[FFB0], 0x00);
-  }
-  EXPECT_TRUE(s.plytka.TykniecieOdswiezania().RysujLcd);
-  EXPECT_EQ(s.j->Xdata[FFB0], 0xFE);
-  EXPECT_EQ(s.j->Xdata[FFE1], 0xFF);
-  EXPECT_EQ(s.j->Xdata[FFE2], 0xFF);
-  for (int tykniecie = 1; tykniecie <= 5; ++tykniecie) {
-    EXPECT_FALSE(s.plytka.TykniecieOdswiezania().RysujLcd);
-  }
-  EXPECT_TRUE(s.plytka.TykniecieOdswiezania().RysujLcd);
-}
-
 TEST(Odswiezanie, KeyCopyUsesTheHandedOverAddressesAndStoresStaticKeysLast) {
   // With the three addresses made one, the byte left is the last stored.
   auto j = std::make_unique<Jadro>();
