@@ -241,10 +241,9 @@ WierszTabeli ZlyPlik(WierszTabeli t, const std::string& komunikat) {
 }
 
 // Assembles or loads one file, runs it from a reset and checks it.
-WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
+WierszTabeli Przetworz(const std::string& plik, const Opcje& o, const std::optional<kelbra::BajtyPliku>& bajty) {
   WierszTabeli t;
   t.plik = plik;
-  const auto bajty = CzytajBajty(plik);
   if (!bajty) return ZlyPlik(t, "nie mozna odczytac pliku: " + plik);
   auto j = std::make_unique<Jadro>();
   j->ResetJadra();
@@ -310,14 +309,15 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o) {
 // A file with task lines of its own runs with them before the command line's
 // options, unless the command line gave a task or refused them.
 WierszTabeli PrzetworzZZadaniem(const std::string& plik, const Opcje& o, const std::vector<wsad::Argument>& wiersz) {
-  if (o.bezZadania || ObrazKodu(plik)) return Przetworz(plik, o);
+  // The file is read once, for its task lines and its program alike.
   const auto bajty = CzytajBajty(plik);
+  if (o.bezZadania || ObrazKodu(plik)) return Przetworz(plik, o, bajty);
   std::vector<wsad::Argument> zadanie;
   auto blad = bajty ? LinieZadania(*bajty, zadanie) : std::nullopt;
-  if (!blad && zadanie.empty()) return Przetworz(plik, o);
+  if (!blad && zadanie.empty()) return Przetworz(plik, o, bajty);
   Opcje wlasne;
   if (!blad) blad = OpcjeZZadaniem(std::move(zadanie), wiersz, wlasne);
-  if (!blad) return Przetworz(plik, wlasne);
+  if (!blad) return Przetworz(plik, wlasne, bajty);
   // A task never runs half-understood; its line is the file's error.
   WierszTabeli t;
   t.plik = plik;
@@ -358,7 +358,7 @@ int main(int argc, char** argv) {
   const Opcje& o = zadanie ? *zadanie : wiersz;
   // With --task every file runs with its options; otherwise each with its own task lines.
   auto przetworz = [&](const std::string& plik) {
-    return zadanie ? Przetworz(plik, o) : PrzetworzZZadaniem(plik, o, argumenty);
+    return zadanie ? Przetworz(plik, o, CzytajBajty(plik)) : PrzetworzZZadaniem(plik, o, argumenty);
   };
   if (o.pliki.size() == 1) {
     const int kod = przetworz(o.pliki[0]).kod;
