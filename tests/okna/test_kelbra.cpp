@@ -83,19 +83,10 @@ class Kelbra : public ::testing::Test {
   void Uruchom(const char* program) {
     okno.edytor()->setPlainText(program);
     okno.findChild<QAction*>("Run1")->trigger();
-    ASSERT_TRUE(ciagly()->isActive());
+    ASSERT_TRUE(okno.findChild<QTimer*>("TimerPracaCiaglaJadra")->isActive());
   }
   PulsOdswiezania* puls() { return kelbra.findChild<PulsOdswiezania*>("TimerZezwolenieNaOdswierzanie"); }
   QTimer* timerKursor() { return kelbra.findChild<QTimer*>("TimerKursor"); }
-  QTimer* ciagly() { return okno.findChild<QTimer*>("TimerPracaCiaglaJadra"); }
-  // The board's PC keyboard field, focused by a click as the student does.
-  QLineEdit* PoleKlawiatury() {
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&kelbra));
-    QLineEdit* pole = kelbra.EditKlawiatura();
-    QTest::mouseClick(pole, Qt::LeftButton);
-    EXPECT_TRUE(pole->hasFocus());
-    return pole;
-  }
 
   PlytkaKelbra plytka;
   Tokno_edycji_rozkazow okno{plytka};
@@ -386,17 +377,20 @@ TEST_F(Kelbra, FiveShortClicksOnK0AreAllCounted) {
     QTest::qWait(100);
   }
   EXPECT_EQ(j().Data[0x30], 5);
-  EXPECT_TRUE(ciagly()->isActive());
+  EXPECT_TRUE(okno.findChild<QTimer*>("TimerPracaCiaglaJadra")->isActive());
 }
 
 TEST_F(Kelbra, TextTypedAtFifteenKeysASecondIsEchoedWhole) {
   PokazPlytke();
   ASSERT_TRUE(okno.OtworzPlik(KELBRA_PRZYKLADY "/klawiatura_pc.asm"));
   okno.findChild<QAction*>("Run1")->trigger();
-  ASSERT_TRUE(ciagly()->isActive());
+  ASSERT_TRUE(okno.findChild<QTimer*>("TimerPracaCiaglaJadra")->isActive());
   // The prompt is on the LCD: the program waits for keys.
   ASSERT_TRUE(QTest::qWaitFor([&] { return plytka.lcd.ZnakiLinii(0)[0] == 'P'; }, 2000));
-  QLineEdit* pole = PoleKlawiatury();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&kelbra));
+  QLineEdit* pole = kelbra.EditKlawiatura();
+  QTest::mouseClick(pole, Qt::LeftButton);
+  ASSERT_TRUE(pole->hasFocus());
   const QString tekst = "kelbra 8051";
   for (QChar z : tekst) {
     const Qt::Key klawisz = z == ' ' ? Qt::Key_Space : Qt::Key(z.toUpper().unicode());
@@ -418,7 +412,8 @@ TEST_F(Kelbra, TheBoardShowsTheStateARunStoppedInAtABreakpoint) {
   okno.edytor()->setTextCursor(QTextCursor(okno.edytor()->document()->findBlockByNumber(1)));
   okno.findChild<QAction*>("BreakPointPulapka1")->trigger();
   okno.findChild<QAction*>("Run1")->trigger();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !ciagly()->isActive(); }, 2000));
+  QTimer* ciagly = okno.findChild<QTimer*>("TimerPracaCiaglaJadra");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !ciagly->isActive(); }, 2000));
   EXPECT_EQ(j().PC, 3);
   // Within a frame, not at the next slow refresh.
   EXPECT_TRUE(QTest::qWaitFor([&] { return Diody(1) == 0x55; }, 40));
@@ -429,7 +424,9 @@ TEST_F(Kelbra, KeysTypedInPauseWaitTheirTurn) {
   PokazPlytke();
   Uruchom("sjmp $");
   okno.findChild<QAction*>("ZatrzymajJadro1")->trigger();
-  QLineEdit* pole = PoleKlawiatury();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&kelbra));
+  QLineEdit* pole = kelbra.EditKlawiatura();
+  QTest::mouseClick(pole, Qt::LeftButton);
   QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_A, "a", Qt::NoModifier);
   QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_B, "b", Qt::NoModifier);
   EXPECT_EQ(j().Data[sfr::SBUF], 0x61);
