@@ -124,6 +124,9 @@ TEST_F(OknoEdycji, BledyWLiscieIKlikPokazujeLinie) {
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(element).center());
     EXPECT_EQ(zaznaczenie(), "x: y: nop") << tekst;
   }
+  // The selected line is typed over.
+  QTest::keyClicks(edytor(), "x: nop");
+  EXPECT_EQ(edytor()->toPlainText(), "nop\nmov a,\nnop\nx: nop\nnop");
   // A Run after the failed assembly runs nothing.
   klawisz(Qt::Key_F9, Qt::ControlModifier);
   EXPECT_FALSE(timer("TimerPracaCiaglaJadra")->isActive());
@@ -245,28 +248,6 @@ TEST_F(OknoEdycji, PoleceniaWlaczoneWKazdymTrybie) {
   EXPECT_EQ(wlaczone(), "Zapisz1 3 ZapiszJako1 Szukaj1 IdzDoWiersza1 Koniec1 Run1 5 Stop1 6 BreakPointPulapka1 12 "
                         "PracaKrokowa1 7 StepInto1 8 StepOver1 9 ZatrzymajJadro1 10 ResetKelbry1 11 OProgramie1 "
                         "Ograniczenia1");
-}
-
-// The file buttons run their commands as the menu items do.
-TEST_F(OknoEdycji, PrzyciskiPlikuWykonujaPolecenia) {
-  QStringList zdarzenia;
-  okno.Zapytaj = [&](const QString& tytul, const QString&, QMessageBox::StandardButtons) {
-    zdarzenia << tytul;
-    return QMessageBox::No;
-  };
-  okno.DialogOtwarcia = [&](const QString&, const QString&) {
-    zdarzenia << "otwarcie";
-    return QString();
-  };
-  okno.DialogZapisu = [&](const QString&, const QString&) {
-    zdarzenia << "zapis";
-    return QString();
-  };
-  edytor()->setPlainText("nop");
-  for (const char* n : {"SpeedButton2", "SpeedButton3", "SpeedButton1"})
-    QTest::mouseClick(widget(n), Qt::LeftButton);
-  EXPECT_EQ(zdarzenia, QStringList({"Otworz...", "otwarcie", "zapis", "Nowy..."}));
-  EXPECT_EQ(edytor()->LiczbaLinii(), 0);
 }
 
 TEST_F(OknoEdycji, PulapkaZatrzymujeBiegINastepnyRunIdzieDalej) {
