@@ -190,12 +190,10 @@ TEST(Zadanie, LinieIWierszeWyniku) {
     return o;
   };
   auto wynik = [](bool spelnione, const std::string& jest) { return WynikOczekiwania{true, spelnione, jest, {}}; };
+  // The other lines show in the checks at cycles and the whole task below;
+  // here an unmet row at a cycle, a run of one cycle, a display off and PC.
   const Oczekiwanie p1 = oczekiwanie("P1=FA@1000000");
-  EXPECT_EQ(LiniaNiespelnionego(p1, wynik(false, "FE"), 2000000), "Oczekiwano P1=FA w cyklu 1000000, jest FE");
   EXPECT_EQ(WierszSprawdzenia(p1, wynik(false, "FE"), 2000000), "P1 po 1000000 cyklach: oczekiwano FA, jest FE");
-  EXPECT_EQ(WierszSprawdzenia(p1, wynik(true, "FA"), 2000000), "P1 po 1000000 cyklach: oczekiwano FA, jest FA");
-  EXPECT_EQ(LiniaNiespelnionego(p1, WynikOczekiwania{}, 1000),
-            "Oczekiwano P1=FA w cyklu 1000000, przebieg skonczyl sie w cyklu 1000");
   EXPECT_EQ(WierszSprawdzenia(p1, WynikOczekiwania{}, 1),
             "P1 po 1000000 cyklach: nie sprawdzono, przebieg skończył się po 1 cyklu");
   const Oczekiwanie lcd = oczekiwanie("LCD1=Ala@1");
