@@ -22,18 +22,13 @@ using test::LosowyProgram;
 using test::RodzajProgramu;
 
 // The machine as a step changes it, without the LCD's repaint counter:
-// internal RAM, SFRs, PC, the counters, the board's XDATA bytes and every
-// field of the LCD model.
+// the core's state, the board's XDATA bytes and every field of the LCD.
 uint64_t Odcisk(const Jadro& j, const Lcd& l) {
-  uint64_t h = 1469598103934665603ull;
-  auto dodaj = [&](uint64_t v) { h = (h ^ v) * 1099511628211ull; };
-  for (uint8_t b : j.Data) dodaj(b);
-  for (size_t a = 0x80; a < 0x100; ++a) dodaj(j.IdataGorna[a]);
-  for (uint16_t a : {0xFFB0, 0xFFE1, 0xFFE2, 0xFFF0, 0xFFF1, 0xFFF2, 0xFFF3}) dodaj(j.Xdata[a]);
-  for (uint64_t v : {uint64_t{j.PC}, uint64_t{j.LicznikCykli}, uint64_t{j.SekundyJadra}}) dodaj(v);
-  for (uint8_t b : l.PamiecDDRAM) dodaj(b);
+  test::Odcisk h(j);
+  for (uint16_t a : {0xFFB0, 0xFFE1, 0xFFE2, 0xFFF0, 0xFFF1, 0xFFF2, 0xFFF3}) h(j.Xdata[a]);
+  for (uint8_t b : l.PamiecDDRAM) h(b);
   for (const auto& znak : l.WzorZnakow)
-    for (uint8_t b : znak) dodaj(b);
+    for (uint8_t b : znak) h(b);
   const FlagiLcd& f = l.Flagi;
   for (int64_t v : {int64_t{l.PoczatekLinii1}, int64_t{l.PoczatekLinii2}, int64_t{l.LicznikAdresu},
                     int64_t{l.PozycjaKursora}, int64_t{l.ZnakCG}, int64_t{l.WierszCG}, int64_t{l.LiczbaLinii},
@@ -42,8 +37,8 @@ uint64_t Odcisk(const Jadro& j, const Lcd& l) {
                     int64_t{f.PrzesuwanieWpisu}, int64_t{f.KursorWlaczony}, int64_t{f.MiganieWlaczone},
                     int64_t{f.PrzesuwanieEkranu}, int64_t{f.PrzesuwanieWPrawo}, int64_t{f.AdresowanieJednoliniowe},
                     int64_t{f.TrybCGRAM}})
-    dodaj(static_cast<uint64_t>(v));
-  return h;
+    h(static_cast<uint64_t>(v));
+  return h.h;
 }
 
 struct Przypadek {

@@ -17,6 +17,18 @@ namespace kelbra::test {
 
 enum class RodzajProgramu { Uporzadkowany, Chaos };
 
+// Internal RAM, SFRs, PC and the run counters as one number (FNV-1a), cheap
+// enough for every step; the board's tests fold more into it.
+struct Odcisk {
+  uint64_t h = 1469598103934665603ull;
+  void operator()(uint64_t v) { h = (h ^ v) * 1099511628211ull; }
+  explicit Odcisk(const Jadro& j) {
+    for (uint8_t b : j.Data) (*this)(b);
+    for (size_t a = 0x80; a < 0x100; ++a) (*this)(j.IdataGorna[a]);
+    for (uint64_t v : {uint64_t{j.PC}, uint64_t{j.LicznikCykli}, uint64_t{j.SekundyJadra}}) (*this)(v);
+  }
+};
+
 class LosowyProgram {
  public:
   explicit LosowyProgram(uint32_t ziarno) : los_(ziarno) {}

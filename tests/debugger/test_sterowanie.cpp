@@ -133,7 +133,6 @@ TEST_F(Bieg, ShortSlicesKeepTheBudgetArithmetic) {
   // F12 clears what is left.
   s.ResetKelbry();
   EXPECT_EQ(j.BudzetCykli, 0);
-  EXPECT_EQ(SterowanieBiegiem::OkresOdcinka, 10);
 }
 
 TEST_F(Bieg, ABreakpointEndsTheSliceAtOnce) {
