@@ -94,6 +94,23 @@ size_t WynikZadania::Spelnione() const {
   return static_cast<size_t>(std::count_if(wyniki.begin(), wyniki.end(), [](const WynikOczekiwania& w) { return w.spelnione; }));
 }
 
+WynikPrzebiegu UruchomZOpcjami(Jadro& j, PlytkaKelbra& plytka, const OpcjeWsadu& o, uint64_t limitCykli,
+                               Sprawdzanie& sprawdzanie, const Slad& slad) {
+  // Entering the emulation mode, as a successful assembly does.
+  StartEmulacji(j, plytka);
+  UstawieniaPrzebiegu u;
+  if (o.cykle || o.doPC) u.Cykle = std::min(o.cykle.value_or(DomyslnyLimitCykli), limitCykli);
+  u.DoPC = o.doPC;
+  u.Zdarzenia = &o.zdarzenia;
+  u.Slad = o.slad;
+  u.SladOd = o.sladOd;
+  u.Kontrole = &sprawdzanie.Cykle();
+  u.Kontrola = [&](size_t k) { sprawdzanie.WCyklu(k, j, plytka.lcd); };
+  const WynikPrzebiegu w = Uruchom(j, plytka, u, slad);
+  sprawdzanie.NaKoncu(w.Cykle, j, plytka.lcd);
+  return w;
+}
+
 WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t limitCykli) {
   WynikZadania wynik;
   wynik.maZadanie = MaZadanie(linie);
@@ -118,17 +135,8 @@ WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t l
   wynik.ostrzezenia = w.Ostrzezenia;
   if (w.FlagaBledu) return wynik;
 
-  // Entering the emulation mode, as a successful assembly does.
-  StartEmulacji(*j, *plytka);
-  UstawieniaPrzebiegu u;
-  if (o.cykle || o.doPC) u.Cykle = std::min(o.cykle.value_or(DomyslnyLimitCykli), limitCykli);
-  u.DoPC = o.doPC;
-  u.Zdarzenia = &o.zdarzenia;
   Sprawdzanie sprawdzanie(o.oczekiwania);
-  u.Kontrole = &sprawdzanie.Cykle();
-  u.Kontrola = [&](size_t k) { sprawdzanie.WCyklu(k, *j, plytka->lcd); };
-  const WynikPrzebiegu p = Uruchom(*j, *plytka, u);
-  sprawdzanie.NaKoncu(p.Cykle, *j, plytka->lcd);
+  const WynikPrzebiegu p = UruchomZOpcjami(*j, *plytka, o, limitCykli, sprawdzanie);
   wynik.uruchomione = true;
   wynik.cykle = p.Cykle;
   wynik.wyniki = sprawdzanie.Wyniki();

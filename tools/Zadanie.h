@@ -10,8 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "Jadro.h"
 #include "Oczekiwania.h"
 #include "OpcjeWsadu.h"
+#include "Plytka.h"
+#include "PrzebiegProgramu.h"
 
 namespace kelbra::wsad {
 
@@ -52,6 +55,12 @@ struct WynikZadania {
 
   size_t Spelnione() const;
 };
+
+// Enters the emulation mode and runs the program as the options say, no
+// longer than the cap, checking each expectation at its cycle and the rest
+// at the end of the run.
+WynikPrzebiegu UruchomZOpcjami(Jadro& j, PlytkaKelbra& plytka, const OpcjeWsadu& o, uint64_t limitCykli,
+                               Sprawdzanie& sprawdzanie, const Slad& slad = {});
 
 // Reads the task lines of the text (the editor's lines, the window-layout
 // line not among them), assembles the text on a machine of its own, runs

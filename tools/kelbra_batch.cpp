@@ -38,7 +38,6 @@ constexpr int KodPoprawny = 0;
 constexpr int KodOczekiwan = 3;
 constexpr int KodBleduAsemblacji = 1;
 constexpr int KodBleduWywolania = 2;
-using wsad::DomyslnyLimitCykli;
 using Opcje = wsad::OpcjeWsadu;
 
 constexpr const char* Uzycie =
@@ -208,9 +207,7 @@ struct WierszTabeli {
   int kod = KodPoprawny;
 };
 
-void SprawdzKoniec(const Opcje& o, wsad::Sprawdzanie& sprawdzanie, uint64_t cykle, const Jadro& j,
-                   const kelbra::PlytkaKelbra& plytka, WierszTabeli& t) {
-  sprawdzanie.NaKoncu(cykle, j, plytka.lcd);
+void SprawdzKoniec(const Opcje& o, const wsad::Sprawdzanie& sprawdzanie, uint64_t cykle, WierszTabeli& t) {
   t.spelnione = 0;
   t.niespelnione = 0;
   for (size_t i = 0; i < o.oczekiwania.size(); ++i) {
@@ -274,26 +271,17 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o, const std::optio
     tabela = &w.Tabela;
   }
 
-  // Entering the emulation mode, as a successful assembly does.
-  kelbra::StartEmulacji(*j, *plytka);
-  wsad::UstawieniaPrzebiegu u;
-  if (o.cykle || o.doPC) u.Cykle = o.cykle.value_or(DomyslnyLimitCykli);
-  u.DoPC = o.doPC;
-  u.Zdarzenia = &o.zdarzenia;
-  u.Slad = o.slad;
-  u.SladOd = o.sladOd;
   std::optional<wsad::SladRozkazow> slad;
   if (o.slad > 0) slad.emplace(tabela, linie);
   wsad::Sprawdzanie sprawdzanie(o.oczekiwania);
-  u.Kontrole = &sprawdzanie.Cykle();
-  u.Kontrola = [&](size_t k) { sprawdzanie.WCyklu(k, *j, plytka->lcd); };
-  const wsad::WynikPrzebiegu w = wsad::Uruchom(*j, *plytka, u, [&](uint64_t cykle, const Jadro& jadro) {
-    std::printf("%s\n", slad->Linia(cykle, jadro).c_str());
-  });
+  const wsad::WynikPrzebiegu w =
+      wsad::UruchomZOpcjami(*j, *plytka, o, UINT64_MAX, sprawdzanie, [&](uint64_t cykle, const Jadro& jadro) {
+        std::printf("%s\n", slad->Linia(cykle, jadro).c_str());
+      });
   t.cykle = static_cast<int64_t>(w.Cykle);
   ZglosNiezastosowane(o, w);
   if (o.zrzut) DrukujStan(*j, *plytka, w.Cykle);
-  SprawdzKoniec(o, sprawdzanie, w.Cykle, *j, *plytka, t);
+  SprawdzKoniec(o, sprawdzanie, w.Cykle, t);
   if (!o.png.empty()) {
     const std::string sciezka =
         o.pliki.size() > 1 ? (std::filesystem::path(o.png) / (Rdzen(plik) + ".png")).string() : o.png;
