@@ -91,24 +91,19 @@ int main(int argc, char** argv) {
   kelbra::TFormRejestry rejestry;
   kelbra::TFormDataSFR sfr;
   kelbra::TFormDATA pamiec;
+  const std::array<kelbra::OknoInspekcji*, 3> inspekcja = {&rejestry, &sfr, &pamiec};
   // The inspection windows see the machine state from the main window's
   // first showing on.
   QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PierwszePokazanie, [&] {
-    rejestry.UstawWidoki(okno.jadro(), okno.asembler());
-    sfr.UstawWidoki(okno.jadro(), okno.asembler());
-    pamiec.UstawWidoki(okno.jadro(), okno.asembler());
+    for (kelbra::OknoInspekcji* w : inspekcja) w->UstawWidoki(okno.jadro(), okno.asembler());
   });
   // They mark what changed at the last stop, and a value typed into any of
   // them is no change of the program's.
-  rejestry.UstawZmiany(&okno.zmiany());
-  sfr.UstawZmiany(&okno.zmiany());
-  pamiec.UstawZmiany(&okno.zmiany());
-  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, &rejestry, &kelbra::TFormRejestry::PoZmianach);
-  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, &sfr, &kelbra::TFormDataSFR::PoZmianach);
-  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, &pamiec, &kelbra::TFormDATA::PoZmianach);
-  QObject::connect(&rejestry, &kelbra::TFormRejestry::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
-  QObject::connect(&sfr, &kelbra::TFormDataSFR::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
-  QObject::connect(&pamiec, &kelbra::TFormDATA::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
+  for (kelbra::OknoInspekcji* w : inspekcja) {
+    w->UstawZmiany(&okno.zmiany());
+    QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, w, &kelbra::OknoInspekcji::PoZmianach);
+    QObject::connect(w, &kelbra::OknoInspekcji::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
+  }
   kelbra::TFormKelbra kelbraOkno(plytka);
   kelbraOkno.UstawPuls(okno.PulsStatusu());
   QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbraOkno,
@@ -116,17 +111,12 @@ int main(int argc, char** argv) {
   kelbra::TFormOgraniczeniEmulatora prn;
   kelbra::TFormOProgramie oProgramie;
 
+  // In the window table's order, the order they were created in.
   kelbra::Tokno_edycji_rozkazow::OknaPomocnicze okna;
-  okna.tabela = &tabela;
-  okna.kelbra = &kelbraOkno;
-  okna.rejestry = &rejestry;
-  okna.sfr = &sfr;
-  okna.pamiec = &pamiec;
+  okna.okna = {&tabela, &rejestry, &sfr, &pamiec, &kelbraOkno, &prn, &oProgramie};
   okna.sekcjeSfr = {[&] { return sfr.WysokosciSekcji(); },
                     [&](const std::array<int32_t, 4>& s) { sfr.UstawWysokosciSekcji(s); },
                     kelbra::TFormDataSFR::ProjektoweWysokosci()};
-  okna.prn = &prn;
-  okna.oProgramie = &oProgramie;
   okno.UstawOkna(okna);
   okno.show();
   // As Otwórz after its question: the file's layout is applied once the

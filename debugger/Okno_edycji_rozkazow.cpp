@@ -105,18 +105,6 @@ std::span<const Tokno_edycji_rozkazow::OpisPolecenia> Tokno_edycji_rozkazow::Tab
   return Tabela;
 }
 
-std::span<const Tokno_edycji_rozkazow::OpisOkna> Tokno_edycji_rozkazow::TabelaOkien() {
-  static constexpr OpisOkna Tabela[] = {
-      {indeksOkna::Tabela, "Analizakoduasemblera1", "Analiza kodu asemblera", "Analizakoduasemblera2",
-       "Analiza kodu asemblera"},
-      {indeksOkna::Kelbra, "Kelbra1", "Kelbra", "Kelbra2", "Kelbra"},
-      {indeksOkna::Rejestry, "Rejestry1", "Rejestry", "Rejestry2", "Rejestry"},
-      {indeksOkna::Sfr, "SFR1", "SFR", "DaneSFR1", "Dane SFR"},
-      {indeksOkna::Pamiec, "Pamiec1", "Pamięć", "Pamieci1", "Pamięci"},
-  };
-  return Tabela;
-}
-
 LegendaKlawiszy::LegendaKlawiszy(QStringList nazwy, std::vector<int> srodki, QWidget* rodzic)
     : QLabel(nazwy.join(QLatin1Char(' ')), rodzic), nazwy_(std::move(nazwy)), srodki_(std::move(srodki)) {}
 
@@ -383,26 +371,33 @@ void Tokno_edycji_rozkazow::ZbudujMenu() {
 
 void Tokno_edycji_rozkazow::ZbudujMenuOkien(QMenu* menu) {
   menuOkna_ = menu;
-  const std::span<const OpisOkna> tabela = TabelaOkien();
-  for (const OpisOkna& o : tabela) {
-    QAction* a = Akcja(menuOkna_, o.nazwa, QString::fromUtf8(o.tytul));
-    connect(a, &QAction::triggered, this, [this, &o] { PokazOkno(OknaUkladu()[static_cast<size_t>(o.indeks)], true); });
-    oknaAkcje_.push_back(a);
+  std::vector<const OpisOkna*> wMenu;
+  for (const OpisOkna& o : TabelaOkien)
+    if (o.nazwa) wMenu.push_back(&o);
+  // The windows of the layout line first, by their records.
+  const auto klucz = [](const OpisOkna* o) {
+    return o->pozycja == BezPozycji ? PozycjeOkien::LiczbaOkien : o->pozycja;
+  };
+  std::ranges::stable_sort(wMenu, {}, klucz);
+  for (const OpisOkna* o : wMenu) {
+    QAction* a = Akcja(menuOkna_, o->nazwa, QString::fromUtf8(o->tytul));
+    connect(a, &QAction::triggered, this, [this, o] { PokazOkno(okna_[o->okno], true); });
+    oknaAkcje_.emplace_back(a, o->okno);
   }
   QMenu* reset = menuOkna_->addMenu("--- Reset Okien");
   reset->setObjectName("ResetOkien1");
   connect(Akcja(reset, "Wszystkieokna1", "Wszystkie okna"), &QAction::triggered, this, [this] { ResetujOkna(-1); });
   reset->addSeparator();
-  for (const OpisOkna& o : tabela)
-    connect(Akcja(reset, o.nazwaResetu, QString::fromUtf8(o.tytulResetu)), &QAction::triggered, this,
-            [this, &o] { ResetujOkna(o.indeks); });
-  connect(menuOkna_, &QMenu::aboutToShow, this, [this, tabela] {
-    const auto okna = OknaUkladu();
-    for (size_t k = 0; k < tabela.size(); ++k) {
-      const QWidget* w = okna[static_cast<size_t>(tabela[k].indeks)];
-      oknaAkcje_[k]->setCheckable(true);
-      oknaAkcje_[k]->setChecked(w && w->isVisible());
-      oknaAkcje_[k]->setEnabled(w != nullptr);
+  for (const OpisOkna* o : wMenu)
+    if (o->nazwaResetu)
+      connect(Akcja(reset, o->nazwaResetu, QString::fromUtf8(o->tytulResetu)), &QAction::triggered, this,
+              [this, o] { ResetujOkna(o->pozycja); });
+  connect(menuOkna_, &QMenu::aboutToShow, this, [this] {
+    for (const auto& [a, okno] : oknaAkcje_) {
+      const QWidget* w = okna_[okno];
+      a->setCheckable(true);
+      a->setChecked(w && w->isVisible());
+      a->setEnabled(w != nullptr);
     }
   });
   // Hidden until the window is first shown.
@@ -411,12 +406,9 @@ void Tokno_edycji_rozkazow::ZbudujMenuOkien(QMenu* menu) {
 
 std::array<QWidget*, PozycjeOkien::LiczbaOkien> Tokno_edycji_rozkazow::OknaUkladu() {
   std::array<QWidget*, PozycjeOkien::LiczbaOkien> w{};
-  w[indeksOkna::Glowne] = this;
-  w[indeksOkna::Tabela] = okna_.tabela;
-  w[indeksOkna::Kelbra] = okna_.kelbra;
-  w[indeksOkna::Rejestry] = okna_.rejestry;
-  w[indeksOkna::Sfr] = okna_.sfr;
-  w[indeksOkna::Pamiec] = okna_.pamiec;
+  w[PozycjaGlownego] = this;
+  for (const OpisOkna& o : TabelaOkien)
+    if (o.pozycja != BezPozycji) w[static_cast<size_t>(o.pozycja)] = okna_[o.okno];
   return w;
 }
 
@@ -428,8 +420,8 @@ void Tokno_edycji_rozkazow::PokazOkno(QWidget* okno, bool aktywuj) {
 }
 
 void Tokno_edycji_rozkazow::Koniec1Click() { close(); }
-void Tokno_edycji_rozkazow::OProgramie1Click() { PokazOkno(okna_.oProgramie, false); }
-void Tokno_edycji_rozkazow::Ograniczenia1Click() { PokazOkno(okna_.prn, true); }
+void Tokno_edycji_rozkazow::OProgramie1Click() { PokazOkno(okna_[Okno::OProgramie], false); }
+void Tokno_edycji_rozkazow::Ograniczenia1Click() { PokazOkno(okna_[Okno::Prn], true); }
 
 void Tokno_edycji_rozkazow::ZbudujMenuKontekstowe() {
   menuKontekstowe_ = new QMenu(this);
@@ -463,7 +455,9 @@ void Tokno_edycji_rozkazow::ZbudujMenuKontekstowe() {
 
 void Tokno_edycji_rozkazow::UstawOkna(const OknaPomocnicze& okna) {
   okna_ = okna;
-  if (okna_.tabela) okna_.tabela->Model().UstawTabele(&asembler_.Wynik().Tabela);
+  tabela_ = qobject_cast<Ttabela_rozkazy*>(okna_[Okno::Tabela]);
+  prn_ = qobject_cast<TFormOgraniczeniEmulatora*>(okna_[Okno::Prn]);
+  if (tabela_) tabela_->Model().UstawTabele(&asembler_.Wynik().Tabela);
   zarzadca_.UstawOkna(OknaUkladu(), okna_.sekcjeSfr);
 }
 
@@ -654,7 +648,7 @@ void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
   if (edytor_->LiczbaLinii() > 0)
     for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) linie.push_back(DoBajtow(b.text()));
 
-  if (okna_.tabela) okna_.tabela->Model().PrzedZmiana();
+  if (tabela_) tabela_->Model().PrzedZmiana();
   const int maksimum = static_cast<int>(std::min<double>(4.5 * static_cast<double>(linie.size()), INT32_MAX));
   postep_->setRange(0, std::max(maksimum, 1));
   postep_->setValue(0);
@@ -682,8 +676,8 @@ void Tokno_edycji_rozkazow::Analizuj_kod_asembleraClick() {
 
   UstawTryb(!w.FlagaBledu);
   panelWarning_->setVisible(w.FlagaOstrzezen);
-  if (okna_.tabela) okna_.tabela->Model().PoZmianie();
-  if (!w.FlagaBledu && okna_.prn) okna_.prn->UstawWydruk(BudujWydrukPRN(w, jadro_.Code, linie));
+  if (tabela_) tabela_->Model().PoZmianie();
+  if (!w.FlagaBledu && prn_) prn_->UstawWydruk(BudujWydrukPRN(w, jadro_.Code, linie));
   postep_->hide();
   plytka_.lcd.ZerujFlagi();
   pulapki_.Przelicz(mapa_, edytor_->LiczbaLinii());
@@ -826,7 +820,7 @@ void Tokno_edycji_rozkazow::SprawdzZadanie1Click() {
 void Tokno_edycji_rozkazow::IdzDoLinii(int linia) {
   PokazLinie(linia, false);
   liniaStrzalki_ = linia;
-  if (okna_.tabela) okna_.tabela->PrzewinDoLinii(linia);
+  if (tabela_) tabela_->PrzewinDoLinii(linia);
   OdswiezPodswietlenie();
   PlanujMargines();
 }
@@ -1010,7 +1004,7 @@ void Tokno_edycji_rozkazow::KlikNaLiscie(QListWidgetItem* element) {
   if (!linia || *linia >= edytor_->LiczbaLinii()) return;
   // A real selection, to type over; the arrow stays at PC's line.
   PokazLinie(*linia, true);
-  if (okna_.tabela) okna_.tabela->PrzewinDoLinii(*linia);
+  if (tabela_) tabela_->PrzewinDoLinii(*linia);
   edytor_->ensureCursorVisible();
   edytor_->setFocus();
 }

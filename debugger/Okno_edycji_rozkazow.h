@@ -62,16 +62,13 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   explicit Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodzic = nullptr);
   ~Tokno_edycji_rozkazow() override;
 
-  // The auxiliary windows, created after this one; any may be missing.
+  // The auxiliary windows, created after this one, by their rows of
+  // TabelaOkien; any may be missing.
   struct OknaPomocnicze {
-    Ttabela_rozkazy* tabela = nullptr;
-    QWidget* kelbra = nullptr;
-    QWidget* rejestry = nullptr;
-    QWidget* sfr = nullptr;
-    QWidget* pamiec = nullptr;
-    TFormOgraniczeniEmulatora* prn = nullptr;
-    QWidget* oProgramie = nullptr;
+    std::array<QWidget*, LiczbaOkienPomocniczych> okna{};
     ZarzadcaOkien::SekcjeSfr sekcjeSfr;
+    QWidget*& operator[](Okno k) { return okna[static_cast<size_t>(k)]; }
+    QWidget* operator[](Okno k) const { return okna[static_cast<size_t>(k)]; }
   };
   void UstawOkna(const OknaPomocnicze& okna);
 
@@ -99,17 +96,6 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
     void (Tokno_edycji_rozkazow::*obsluga)() = nullptr;
   };
   static std::span<const OpisPolecenia> TabelaPolecen();
-
-  // One auxiliary window of the layout: its item in "Okna", which brings it
-  // up, and its item in "--- Reset Okien", which puts it back in place.
-  struct OpisOkna {
-    int indeks;  // indeksOkna::Tabela ... indeksOkna::Pamiec
-    const char* nazwa;
-    const char* tytul;
-    const char* nazwaResetu;
-    const char* tytulResetu;
-  };
-  static std::span<const OpisOkna> TabelaOkien();
 
   Jadro& jadro() { return jadro_; }
   Asembler& asembler() { return asembler_; }
@@ -278,6 +264,9 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   HistoriaKrokow historia_{jadro_, plytka_};
   ZmianyStanu zmiany_;
   OknaPomocnicze okna_;
+  // The two windows that show the assembly's results.
+  Ttabela_rozkazy* tabela_ = nullptr;
+  TFormOgraniczeniEmulatora* prn_ = nullptr;
   ZarzadcaOkien zarzadca_;
   QString nazwaPliku_;
   DokumentZrodlowy dokument_;  // the file's encoding, kept for saving it
@@ -303,7 +292,8 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QAction* ustawUsunBlokade_ = nullptr;
   QAction* przesunPC_ = nullptr;
   std::vector<QAction*> elementyEtykiet_;
-  std::vector<QAction*> oknaAkcje_;  // by row of the window table
+  // The "Okna" items with the windows they show.
+  std::vector<std::pair<QAction*, Okno>> oknaAkcje_;
 
   QTimer* timerCiagly_ = nullptr;
   QTimer* timerKrokowy_ = nullptr;

@@ -49,8 +49,8 @@ void ZarzadcaOkien::UstawOkna(PozycjeOkien pozycje, int okno) {
                        o.Height + ramka.height(), o.Visible};
     OgraniczDoEkranu(zRamka, obszar.width(), obszar.height());
     w->move(zRamka.Left + obszar.left(), zRamka.Top + obszar.top());
-    if (i == indeksOkna::Sfr && sekcje_.Ustaw) sekcje_.Ustaw(pozycje.Sekcje);
-    if (i == indeksOkna::Glowne || okno != -1) {
+    if (static_cast<int>(i) == Opis(Okno::Sfr).pozycja && sekcje_.Ustaw) sekcje_.Ustaw(pozycje.Sekcje);
+    if (static_cast<int>(i) == PozycjaGlownego || okno != -1) {
       w->show();
       w->raise();
     } else {
@@ -98,8 +98,8 @@ PozycjeOkien ZarzadcaOkien::PozycjeDomyslne(int okno) const {
   PozycjeOkien p = ZbierzPozycjeOkien();
   for (int i = 0; i < PozycjeOkien::LiczbaOkien; ++i)
     if (okno == -1 || okno == i) p.Okna[static_cast<size_t>(i)] = domyslne_.Okna[static_cast<size_t>(i)];
-  p.Okna[indeksOkna::Glowne].Top = 200;
-  if (okno == -1 || okno == indeksOkna::Sfr) p.Sekcje = {0, 0, 0, 0};
+  p.Okna[PozycjaGlownego].Top = 200;
+  if (okno == -1 || okno == Opis(Okno::Sfr).pozycja) p.Sekcje = {0, 0, 0, 0};
   return p;
 }
 

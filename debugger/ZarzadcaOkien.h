@@ -9,16 +9,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "OknaPomocnicze.h"
 #include "PozycjeOkien.h"
 
 namespace kelbra {
-
-// The windows' places in a layout, which is also their order in the layout
-// line.
-namespace indeksOkna {
-enum : int { Glowne, Tabela, Kelbra, Rejestry, Sfr, Pamiec };
-}  // namespace indeksOkna
-static_assert(indeksOkna::Pamiec + 1 == PozycjeOkien::LiczbaOkien);
 
 class ZarzadcaOkien {
  public:
@@ -30,13 +24,14 @@ class ZarzadcaOkien {
     std::array<int32_t, 4> Domyslne{};
   };
 
-  // Windows by their indeksOkna:: index; any auxiliary one may be missing.
+  // Windows by their record in the layout line; any auxiliary one may be
+  // missing.
   void UstawOkna(const std::array<QWidget*, PozycjeOkien::LiczbaOkien>& okna, SekcjeSfr sekcje);
 
   PozycjeOkien ZbierzPozycjeOkien() const;
   // Applies the layout to every window (okno -1) or to one auxiliary window
-  // (indeksOkna::Tabela .. indeksOkna::Pamiec), which is then shown whatever its flag says. The main window's
-  // own flag is never used.
+  // by its record, which is then shown whatever its flag says. The main
+  // window's own flag is never used.
   void UstawOkna(PozycjeOkien pozycje, int okno);
   // The defaults, with the main window at top 200, for all windows or one.
   PozycjeOkien PozycjeDomyslne(int okno) const;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Liczby.h"
+#include "FormatLiczb.h"
 #include "LiczbyOpcji.h"
 #include "NazwyPredefiniowane.h"
 

@@ -23,7 +23,7 @@ constexpr int WysokoscPanelu = 20;
 
 }  // namespace
 
-TFormDATA::TFormDATA(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
+TFormDATA::TFormDATA(QWidget* rodzic) : OknoInspekcji(rodzic, Qt::Window) {
   setObjectName(QStringLiteral("FormDATA"));
   UstawCzcionkeOkna(this);
   ZbudujMenu();

@@ -7,9 +7,8 @@
 #include <array>
 #include <vector>
 
-#include <QWidget>
-
 #include "EdycjaPamieci.h"
+#include "OknoInspekcji.h"
 
 class QActionGroup;
 class QLabel;
@@ -26,13 +25,13 @@ class MenuLiczb;
 class SiatkaPamieci;
 class ZmianyStanu;
 
-class TFormDATA final : public QWidget {
+class TFormDATA final : public OknoInspekcji {
   Q_OBJECT
  public:
   explicit TFormDATA(QWidget* rodzic = nullptr);
   ~TFormDATA() override;
 
-  void UstawWidoki(Jadro& jadro, Asembler& asembler);
+  void UstawWidoki(Jadro& jadro, Asembler& asembler) override;
 
   // The "Rodzaj Pamieci" and "Liczba kolumn" menu items.
   void WybierzPamiec(RodzajPamieci rodzaj);
@@ -40,14 +39,9 @@ class TFormDATA final : public QWidget {
   void UlozOkno();
   // Repaints the visible cells if any of their bytes changed.
   void OdswiezKomorki();
-  // The main window's record of what changed at the last stop.
-  void UstawZmiany(const ZmianyStanu* zmiany);
-  // A stop, a reset or a typed value: the cells and their marks now.
-  void PoZmianach();
-
- signals:
-  // A value or a character was typed into the machine state.
-  void Wpisano();
+  void UstawZmiany(const ZmianyStanu* zmiany) override;
+  // The cells and their marks now.
+  void PoZmianach() override;
 
  public:
   const EdycjaPamieci& Edycja() const { return edycja_; }

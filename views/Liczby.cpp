@@ -10,22 +10,6 @@ bool CyfraSzesnastkowa(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c
 
 }  // namespace
 
-std::string Szesnastkowo(int32_t wartosc, int cyfry) {
-  static constexpr char Cyfry[] = "0123456789ABCDEF";
-  uint32_t v = static_cast<uint32_t>(wartosc);
-  std::string wynik;
-  do {
-    wynik.insert(wynik.begin(), Cyfry[v & 15]);
-    v >>= 4;
-  } while (v != 0);
-  if (static_cast<int>(wynik.size()) < cyfry) wynik.insert(0, static_cast<size_t>(cyfry) - wynik.size(), '0');
-  return wynik;
-}
-
-std::string FormatLiczby(int32_t wartosc, bool dziesietnie, int cyfry) {
-  return dziesietnie ? std::to_string(wartosc) : Szesnastkowo(wartosc, cyfry);
-}
-
 std::string TekstDoOceny(std::string_view tekst, bool dziesietnie) {
   bool cyfry = !tekst.empty();
   for (char c : tekst) cyfry = cyfry && CyfraSzesnastkowa(c);

@@ -7,17 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "FormatLiczb.h"
+
 namespace kelbra {
 
 class Asembler;
-
-// Upper-case hexadecimal with at least `cyfry` digits; a negative value
-// shows its 32-bit pattern.
-std::string Szesnastkowo(int32_t wartosc, int cyfry);
-
-// Plain decimal in decimal mode, otherwise hexadecimal with at least
-// `cyfry` digits.
-std::string FormatLiczby(int32_t wartosc, bool dziesietnie, int cyfry);
 
 // The text the evaluator reads for what the user typed. In hexadecimal mode
 // a text made of hexadecimal digits alone is a hexadecimal literal; any

@@ -44,7 +44,7 @@ constexpr int WysokoscWiersza = 36;
 
 }  // namespace
 
-TFormRejestry::TFormRejestry(QWidget* rodzic) : QWidget(rodzic, Qt::Window) {
+TFormRejestry::TFormRejestry(QWidget* rodzic) : OknoInspekcji(rodzic, Qt::Window) {
   setObjectName(QStringLiteral("FormRejestry"));
   setWindowTitle(QStringLiteral("Rejestry..."));
   UstawCzcionkeOkna(this);

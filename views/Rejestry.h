@@ -6,9 +6,8 @@
 #include <array>
 #include <optional>
 
-#include <QWidget>
-
 #include "EdycjaRejestrow.h"
+#include "OknoInspekcji.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,27 +21,19 @@ class ZdarzeniaPol;
 class MenuLiczb;
 class ZmianyStanu;
 
-class TFormRejestry final : public QWidget {
+class TFormRejestry final : public OknoInspekcji {
   Q_OBJECT
  public:
   explicit TFormRejestry(QWidget* rodzic = nullptr);
   ~TFormRejestry() override;
 
-  // The machine state and the evaluator, handed over on the main window's
-  // first showing.
-  void UstawWidoki(Jadro& jadro, Asembler& asembler);
+  void UstawWidoki(Jadro& jadro, Asembler& asembler) override;
 
-  // The main window's record of what changed at the last stop.
-  void UstawZmiany(const ZmianyStanu* zmiany) { zmiany_ = zmiany; }
-  // A stop, a reset or a typed value: the values and their marks now.
-  void PoZmianach();
+  void UstawZmiany(const ZmianyStanu* zmiany) override { zmiany_ = zmiany; }
+  void PoZmianach() override;
 
   void OdswiezRejestry();
   const EdycjaRejestrow& Edycja() const { return edycja_; }
-
- signals:
-  // A value was typed or a bit flipped into the machine state.
-  void Wpisano();
 
  protected:
   void showEvent(QShowEvent* e) override;

@@ -76,7 +76,7 @@ void Tlo(QWidget* w, const QColor& kolor) {
 
 // A fixed-size window: no maximise button.
 TFormDataSFR::TFormDataSFR(QWidget* rodzic)
-    : QWidget(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : OknoInspekcji(rodzic, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FormDataSFR"));
   setWindowTitle(QStringLiteral("Rejestry SFR..."));

@@ -7,9 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include <QWidget>
-
 #include "EdycjaSfr.h"
+#include "OknoInspekcji.h"
 
 class QLabel;
 class QLineEdit;
@@ -23,13 +22,13 @@ class ZdarzeniaPol;
 class MenuLiczb;
 class ZmianyStanu;
 
-class TFormDataSFR final : public QWidget {
+class TFormDataSFR final : public OknoInspekcji {
   Q_OBJECT
  public:
   explicit TFormDataSFR(QWidget* rodzic = nullptr);
   ~TFormDataSFR() override;
 
-  void UstawWidoki(Jadro& jadro, Asembler& asembler);
+  void UstawWidoki(Jadro& jadro, Asembler& asembler) override;
 
   // Section heights, 0 for a collapsed section, in the order PanelPrzerwania,
   // PanelLiczniki, PanelPorty, PanelInne. Setting them expands each section
@@ -41,17 +40,11 @@ class TFormDataSFR final : public QWidget {
   // A click on the header of section k.
   void KliknijNaglowek(size_t k);
 
-  // The main window's record of what changed at the last stop.
-  void UstawZmiany(const ZmianyStanu* zmiany) { zmiany_ = zmiany; }
-  // A stop, a reset or a typed value: the values and their marks now.
-  void PoZmianach();
+  void UstawZmiany(const ZmianyStanu* zmiany) override { zmiany_ = zmiany; }
+  void PoZmianach() override;
 
   void OdswiezSFR();
   const EdycjaSfr& Edycja() const { return edycja_; }
-
- signals:
-  // A value was typed or a bit flipped into the machine state.
-  void Wpisano();
 
  protected:
   void showEvent(QShowEvent* e) override;

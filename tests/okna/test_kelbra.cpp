@@ -51,9 +51,9 @@ class Kelbra : public ::testing::Test {
     kelbra.UstawPuls(okno.PulsStatusu());
     QObject::connect(&okno, &Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbra, &TFormKelbra::PoTyknieciuBiegu);
     Tokno_edycji_rozkazow::OknaPomocnicze okna;
-    okna.tabela = &tabela;
-    okna.kelbra = &kelbra;
-    okna.prn = &prn;
+    okna[Okno::Tabela] = &tabela;
+    okna[Okno::Kelbra] = &kelbra;
+    okna[Okno::Prn] = &prn;
     okno.UstawOkna(okna);
     okno.move(0, 0);
     okno.show();

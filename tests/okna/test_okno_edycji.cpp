@@ -36,8 +36,8 @@ class OknoEdycji : public ::testing::Test {
  protected:
   void SetUp() override {
     Tokno_edycji_rozkazow::OknaPomocnicze okna;
-    okna.tabela = &tabela;
-    okna.prn = &prn;
+    okna[Okno::Tabela] = &tabela;
+    okna[Okno::Prn] = &prn;
     okno.UstawOkna(okna);
     okno.PokazKomunikat = [this](const QString& tytul, const QString& tekst) { komunikaty << tytul + "|" + tekst; };
     okno.show();

@@ -31,11 +31,11 @@ class Pliki : public ::testing::Test {
         {{&kelbra, {300, 257}}, {&rejestry, {270, 201}}, {&sfr, {220, 180}}, {&pamiec, {330, 240}}}};
     for (auto [w, r] : rozmiary) w->setFixedSize(r);
     Tokno_edycji_rozkazow::OknaPomocnicze okna;
-    okna.tabela = &tabela;
-    okna.kelbra = &kelbra;
-    okna.rejestry = &rejestry;
-    okna.sfr = &sfr;
-    okna.pamiec = &pamiec;
+    okna[Okno::Tabela] = &tabela;
+    okna[Okno::Kelbra] = &kelbra;
+    okna[Okno::Rejestry] = &rejestry;
+    okna[Okno::Sfr] = &sfr;
+    okna[Okno::Pamiec] = &pamiec;
     okna.sekcjeSfr = {[this] { return sekcje; }, [this](const std::array<int32_t, 4>& s) { sekcje = s; },
                       {81, 97, 113, 65}};
     okno.UstawOkna(okna);
