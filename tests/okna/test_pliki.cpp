@@ -404,6 +404,19 @@ TEST_F(Pliki, OknoPozaEkranemWracaDoKrawedzi) {
   EXPECT_GE(okno.minimumWidth(), 400);
 }
 
+// Each record of a stored layout line moves its own window, whichever
+// program wrote the file: 1 the assembly table, 2 the board, 3 the
+// registers, 4 the SFR window, 5 the memory window.
+TEST_F(Pliki, RekordyUkladuNalezaDoSwoichOkien) {
+  const std::array<QWidget*, 5> wKolejnosciRekordow = {&tabela, &kelbra, &rejestry, &sfr, &pamiec};
+  PozycjeOkien p = okno.zarzadca().ZbierzPozycjeOkien();
+  for (size_t i = 1; i < p.Okna.size(); ++i) p.Okna[i] = {0, 40 * static_cast<int32_t>(i), 200, 150, true};
+  Zapisz("rekordy.asm", QByteArray("nop\r\n") + QByteArray::fromStdString(LiniaPozycjiOkien(p)) + "\r\n");
+  ASSERT_TRUE(okno.OtworzPlik(Sciezka("rekordy.asm")));
+  for (size_t i = 0; i < wKolejnosciRekordow.size(); ++i)
+    EXPECT_EQ(wKolejnosciRekordow[i]->frameGeometry().top(), 40 * static_cast<int>(i + 1)) << "rekord " << i + 1;
+}
+
 // A stored size larger than the screen is cut to it, frame included, and
 // the window stands inside the screen; a fixed-size window keeps its size.
 TEST_F(Pliki, OknoWiekszeOdEkranuMiesciSie) {
