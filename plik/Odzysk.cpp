@@ -101,7 +101,7 @@ TekstUtf8 PytanieOOdzysk(std::string_view nazwa, int64_t czas) {
   std::snprintf(godzina, sizeof godzina, "%02d:%02d", czesci.tm_hour % 100, czesci.tm_min % 100);
   return "Znaleziono niezapisany tekst pliku " + (nazwa.empty() ? std::string("bez nazwy") : std::string(nazwa)) +
          " z " + std::to_string(czesci.tm_mday) + " " + Miesiace[std::clamp(czesci.tm_mon, 0, 11)] + ", " + godzina +
-         ". Przywrócić go?";
+         ".\nPrzywrócić go?";
 }
 
 MagazynOdzysku::MagazynOdzysku(std::string katalog) : katalog_(std::move(katalog)) {}

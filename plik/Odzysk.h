@@ -35,9 +35,9 @@ struct KopiaOdzysku {
 BajtyPliku ZapisKopii(std::string_view sciezka, int64_t czas, std::string_view bajty);
 std::optional<KopiaOdzysku> CzytajKopie(std::string_view zawartosc);
 
-// "Znaleziono niezapisany tekst pliku prog.asm z 7 grudnia, 14:32.
-// Przywrócić go?", the time in the local zone; `nazwa` empty for a text
-// never saved.
+// "Znaleziono niezapisany tekst pliku prog.asm z 7 grudnia, 14:32." and
+// "Przywrócić go?" on a line of its own, the time in the local zone;
+// `nazwa` empty for a text never saved.
 TekstUtf8 PytanieOOdzysk(std::string_view nazwa, int64_t czas);
 
 class MagazynOdzysku {

@@ -96,11 +96,11 @@ TEST(PytanieOOdzysk, DzienMiesiacIGodzina) {
   struct tm czas {};
   czas.tm_year = 126, czas.tm_mon = 11, czas.tm_mday = 7, czas.tm_hour = 14, czas.tm_min = 32, czas.tm_isdst = -1;
   const int64_t t = std::mktime(&czas);
-  EXPECT_EQ(PytanieOOdzysk("prog.asm", t), "Znaleziono niezapisany tekst pliku prog.asm z 7 grudnia, 14:32. "
+  EXPECT_EQ(PytanieOOdzysk("prog.asm", t), "Znaleziono niezapisany tekst pliku prog.asm z 7 grudnia, 14:32.\n"
                                            "Przywrócić go?");
   czas.tm_mon = 8, czas.tm_mday = 30, czas.tm_hour = 9, czas.tm_min = 5;
   EXPECT_EQ(PytanieOOdzysk("", std::mktime(&czas)),
-            "Znaleziono niezapisany tekst pliku bez nazwy z 30 września, 09:05. Przywrócić go?");
+            "Znaleziono niezapisany tekst pliku bez nazwy z 30 września, 09:05.\nPrzywrócić go?");
   EXPECT_EQ(KatalogOdzysku("/s", "/h"), "/s/kelbra");
   EXPECT_EQ(KatalogOdzysku("wzgledny", "/h"), "/h/.local/state/kelbra");
 }
