@@ -621,7 +621,10 @@ void Tokno_edycji_rozkazow::PlanujKopie() {
     zmianaBezKopii_ = true;
     pierwszaZmiana_.start();
   }
-  timerKopii_->start(static_cast<int>(std::clamp<qint64>(NajdluzejBezKopii - pierwszaZmiana_.elapsed(), 0, OpoznienieKopii)));
+  // Each edit puts the copy off, but never past the cap since the oldest
+  // edit it lacks.
+  const qint64 doLimitu = NajdluzejBezKopii - pierwszaZmiana_.elapsed();
+  timerKopii_->start(static_cast<int>(std::clamp<qint64>(doLimitu, 0, OpoznienieKopii)));
 }
 
 void Tokno_edycji_rozkazow::ZapiszKopie() {

@@ -92,8 +92,10 @@ std::optional<KopiaOdzysku> CzytajKopie(std::string_view z) {
 }
 
 TekstUtf8 PytanieOOdzysk(std::string_view nazwa, int64_t czas) {
-  static constexpr const char* Miesiace[] = {"stycznia", "lutego",   "marca",    "kwietnia",    "maja",     "czerwca",
-                                             "lipca",    "sierpnia", "września", "października", "listopada", "grudnia"};
+  // In the genitive, as a date is said.
+  static constexpr const char* Miesiace[] = {"stycznia", "lutego",   "marca",     "kwietnia",
+                                             "maja",     "czerwca",  "lipca",     "sierpnia",
+                                             "września", "października", "listopada", "grudnia"};
   const time_t t = static_cast<time_t>(czas);
   struct tm czesci {};
   ::localtime_r(&t, &czesci);

@@ -86,7 +86,8 @@ void UsunStareTymczasowe(const std::string& folder) {
     const std::string_view nazwa = e->d_name;
     if (nazwa.size() != PrzedrostekTymczasowego.size() + 6 || !nazwa.starts_with(PrzedrostekTymczasowego)) continue;
     bool wzor = true;
-    for (char c : nazwa.substr(PrzedrostekTymczasowego.size())) wzor = wzor && std::isalnum(static_cast<unsigned char>(c));
+    for (char c : nazwa.substr(PrzedrostekTymczasowego.size()))
+      wzor = wzor && std::isalnum(static_cast<unsigned char>(c));
     struct stat st {};
     if (!wzor || ::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
         st.st_uid != ::geteuid() || teraz - st.st_mtime < Wiek)
