@@ -121,10 +121,12 @@ int main(int argc, char** argv) {
   okno.show();
   // As Otwórz after its question: the file's layout is applied once the
   // windows exist, and an unreadable file leaves an empty editor behind its
-  // message.
-  if (argumenty.size() == 2) {
-    const QString plik = QFileInfo(argumenty[1]).absoluteFilePath();
-    QTimer::singleShot(0, &okno, [&okno, plik] { okno.OtworzPlik(plik); });
-  }
+  // message. Then unsaved text that a crashed or killed program left is
+  // offered back, unless the named file's own was taken back already.
+  const QString plik = argumenty.size() == 2 ? QFileInfo(argumenty[1]).absoluteFilePath() : QString();
+  QTimer::singleShot(0, &okno, [&okno, plik] {
+    if (!plik.isEmpty()) okno.OtworzPlik(plik);
+    okno.ZaproponujOdzysk();
+  });
   return QApplication::exec();
 }

@@ -1,6 +1,10 @@
 #include "Okno_edycji_rozkazow.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +23,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
@@ -120,7 +125,9 @@ void LegendaKlawiszy::paintEvent(QPaintEvent*) {
 }
 
 Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodzic)
-    : QMainWindow(rodzic), plytka_(plytka) {
+    : QMainWindow(rodzic),
+      plytka_(plytka),
+      odzysk_(KatalogOdzysku(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {
   setObjectName("okno_edycji_rozkazow");
   UstawTytul({});
   jadro_.ResetJadra();
@@ -140,6 +147,7 @@ Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodz
   };
   connect(edytor_->document(), &QTextDocument::contentsChange, this, &Tokno_edycji_rozkazow::ZmianaTekstu);
   connect(edytor_->document(), &QTextDocument::contentsChange, this, &Tokno_edycji_rozkazow::ZmianaLiniiZadania);
+  connect(edytor_->document(), &QTextDocument::contentsChange, this, &Tokno_edycji_rozkazow::PlanujKopie);
   edytor_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(edytor_, &QWidget::customContextMenuRequested, this, &Tokno_edycji_rozkazow::OtworzMenuKontekstowe);
   ZbudujTimery();
@@ -253,6 +261,9 @@ void Tokno_edycji_rozkazow::ZbudujTimery() {
                         &Tokno_edycji_rozkazow::TimerWyswietlanieDanychCykliICzasuDzialaniaTimer);
   timerZaznaczania_ = timer("TimerZaznaczanieLinii", 0, &Tokno_edycji_rozkazow::TimerZaznaczanieLiniiTimer);
   timerZaznaczania_->setSingleShot(true);
+  // Started by edits only, so an idle program writes nothing.
+  timerKopii_ = timer("TimerKopiiTekstu", OpoznienieKopii, &Tokno_edycji_rozkazow::ZapiszKopie);
+  timerKopii_->setSingleShot(true);
   timerStatusu_->start();
   // Scrolling, edits, resizes and the cursor all repaint the editor's
   // viewport, which the gutter lines up with.
@@ -477,6 +488,8 @@ void Tokno_edycji_rozkazow::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  // The student chose to drop the text, or it is saved.
+  odzysk_.Usun();
   e->accept();
   // The auxiliary windows end with this one.
   QCoreApplication::quit();
@@ -509,6 +522,7 @@ void Tokno_edycji_rozkazow::Nowy1Click() {
   bledyDoPokazania_ = false;
   OdswiezPolecenia();
   UstawTytul({});
+  TekstJakNaDysku({});
 }
 
 void Tokno_edycji_rozkazow::Otworz2Click() {
@@ -527,9 +541,15 @@ bool Tokno_edycji_rozkazow::OtworzPlik(const QString& sciezka) {
     PokazBladPliku(otwarcie.blad, sciezka);
     return false;
   }
-  const PlikZrodlowy& zrodlo = otwarcie.plik;
+  PokazPlik(otwarcie.plik, sciezka);
+  TekstJakNaDysku(edytor_->toPlainText());
+  ZaproponujKopie(&sciezka);
+  return true;
+}
+
+void Tokno_edycji_rozkazow::PokazPlik(const PlikZrodlowy& zrodlo, const QString& sciezka) {
   nazwaPliku_ = sciezka;
-  UstawTytul(QFileInfo(sciezka).fileName());
+  UstawTytul(sciezka.isEmpty() ? QString() : QFileInfo(sciezka).fileName());
   UstawTryb(false);
   WczytajPozycjeOkien(-1, zrodlo.LiniaPozycji);
   QString tekst;
@@ -541,7 +561,104 @@ bool Tokno_edycji_rozkazow::OtworzPlik(const QString& sciezka) {
   WyczyscPulapki();
   bledyDoPokazania_ = false;
   OdswiezPolecenia();
-  return true;
+}
+
+bool Tokno_edycji_rozkazow::ZaproponujOdzysk() { return !przywrocono_ && ZaproponujKopie(nullptr); }
+
+bool Tokno_edycji_rozkazow::ZaproponujKopie(const QString* sciezka) {
+  std::string plik;
+  int64_t odCzasu = INT64_MIN;
+  if (sciezka) {
+    plik = SciezkaPliku(*sciezka);
+    struct stat st {};
+    // A copy older than the file is of a text saved since.
+    if (::stat(plik.c_str(), &st) == 0) odCzasu = st.st_mtime;
+  }
+  bool przywrocona = false;
+  for (const KopiaOdzysku& kopia : odzysk_.Porzucone(sciezka ? &plik : nullptr)) {
+    if (kopia.czas < odCzasu) continue;
+    const QString nazwa = QFileInfo(QFile::decodeName(QByteArray::fromStdString(kopia.sciezka))).fileName();
+    if (Zapytaj("Niezapisany tekst", Utf8DoQt(PytanieOOdzysk(nazwa.toStdString(), kopia.czas)),
+                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+      Przywroc(kopia);
+      przywrocona = true;
+      break;
+    }
+    odzysk_.UsunPorzucona(kopia);
+  }
+  odzysk_.Zwolnij();
+  return przywrocona;
+}
+
+void Tokno_edycji_rozkazow::Przywroc(const KopiaOdzysku& kopia) {
+  const PlikZrodlowy zrodlo = CzytajPlikZrodlowy(kopia.bajty);
+  const QString sciezka = QFile::decodeName(QByteArray::fromStdString(kopia.sciezka));
+  // What the file holds now, for telling when the text is back to it.
+  QString naDysku;
+  if (!kopia.sciezka.empty()) {
+    DokumentZrodlowy plik;
+    const DokumentZrodlowy::Otwarcie o = plik.Otworz(kopia.sciezka);
+    for (size_t i = 0; !o.blad && i < o.plik.Linie.size(); ++i) naDysku += (i ? "\n" : "") + Ucs4DoQt(o.plik.Linie[i]);
+  }
+  dokument_.Przyjmij(zrodlo);
+  PokazPlik(zrodlo, sciezka);
+  TekstJakNaDysku(naDysku);
+  przywrocono_ = true;
+  // The text is this program's to keep now: its own copy replaces the one
+  // found, which stays when that cannot be written.
+  ZapiszKopie();
+  if (odzysk_.MaKopie() || edytor_->toPlainText() == tekstNaDysku_) odzysk_.UsunPorzucona(kopia);
+}
+
+void Tokno_edycji_rozkazow::PlanujKopie() {
+  if (!zmianaBezKopii_) {
+    zmianaBezKopii_ = true;
+    pierwszaZmiana_.start();
+  }
+  // Each edit puts the copy off, but never past the cap since the oldest
+  // edit it lacks.
+  const qint64 doLimitu = NajdluzejBezKopii - pierwszaZmiana_.elapsed();
+  timerKopii_->start(static_cast<int>(std::clamp<qint64>(doLimitu, 0, OpoznienieKopii)));
+}
+
+void Tokno_edycji_rozkazow::ZapiszKopie() {
+  timerKopii_->stop();
+  zmianaBezKopii_ = false;
+  const QString tekst = edytor_->toPlainText();
+  if (tekst == tekstNaDysku_) {
+    odzysk_.Usun();
+    return;
+  }
+  if (odzysk_.MaKopie() && tekst == tekstKopii_) return;
+  // The bytes F2 would write, in UTF-8 when the file's encoding lacks a
+  // character, as F2 writes them once the student agrees.
+  const std::vector<std::u32string> linie = LinieTekstu();
+  DokumentZrodlowy dokument = dokument_;
+  if (dokument.PotrzebaUtf8(linie)) dokument.PrzejdzNaUtf8();
+  const BladPliku blad = odzysk_.Zapisz(SciezkaPliku(nazwaPliku_),
+                                        dokument.Bajty(linie, LiniaPozycjiOkien(zarzadca_.ZbierzPozycjeOkien())),
+                                        static_cast<int64_t>(std::time(nullptr)));
+  if (blad) {
+    // Editing goes on undisturbed: one quiet line, no box.
+    if (!bladKopii_) {
+      bladKopii_ = true;
+      statusBar()->show();
+      statusBar()->showMessage("Nie można zapisać kopii tekstu na wypadek awarii: " + qt_error_string(blad.kod));
+    }
+    return;
+  }
+  tekstKopii_ = tekst;
+  if (bladKopii_) {
+    bladKopii_ = false;
+    statusBar()->hide();
+  }
+}
+
+void Tokno_edycji_rozkazow::TekstJakNaDysku(const QString& tekst) {
+  tekstNaDysku_ = tekst;
+  timerKopii_->stop();
+  zmianaBezKopii_ = false;
+  if (edytor_->toPlainText() == tekst) odzysk_.Usun();
 }
 
 void Tokno_edycji_rozkazow::PokazBladPliku(const BladPliku& blad, const QString& sciezka) {
@@ -569,11 +686,16 @@ bool Tokno_edycji_rozkazow::ZapiszJako() {
   return true;
 }
 
-bool Tokno_edycji_rozkazow::ZapiszDo(const QString& sciezka) {
+std::vector<std::u32string> Tokno_edycji_rozkazow::LinieTekstu() const {
   std::vector<std::u32string> linie;
   linie.reserve(static_cast<size_t>(edytor_->LiczbaLinii()));
   if (edytor_->LiczbaLinii() > 0)
     for (QTextBlock b = edytor_->document()->begin(); b.isValid(); b = b.next()) linie.push_back(DoUcs4(b.text()));
+  return linie;
+}
+
+bool Tokno_edycji_rozkazow::ZapiszDo(const QString& sciezka) {
+  const std::vector<std::u32string> linie = LinieTekstu();
   if (dokument_.PotrzebaUtf8(linie)) {
     if (Zapytaj("Zapisz...", Utf8DoQt(PytanieOUtf8), QMessageBox::Yes | QMessageBox::Cancel) !=
         QMessageBox::Yes)
@@ -586,6 +708,7 @@ bool Tokno_edycji_rozkazow::ZapiszDo(const QString& sciezka) {
     PokazBladPliku(blad, sciezka);
     return false;
   }
+  TekstJakNaDysku(edytor_->toPlainText());
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 #include "Asembler.h"
 #include "Jadro.h"
 #include "DokumentZrodlowy.h"
+#include "Odzysk.h"
 #include "Pulapki.h"
 #include "SterowanieBiegiem.h"
 #include "ZarzadcaOkien.h"
@@ -136,8 +138,18 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   const QString& NazwaPliku() const { return nazwaPliku_; }
   ZarzadcaOkien& zarzadca() { return zarzadca_; }
   // Reads a file into the editor with its layout; false (and an error box)
-  // when it cannot be read, with nothing changed.
+  // when it cannot be read, with nothing changed. A copy of the file's
+  // unsaved text newer than the file, left by a program that is gone, is
+  // then offered back.
   bool OtworzPlik(const QString& sciezka);
+
+  // Unsaved text is copied for recovery this long after the last edit, and
+  // at least this often while the typing goes on.
+  static constexpr int OpoznienieKopii = 2000;
+  static constexpr int NajdluzejBezKopii = 30000;
+  // At start-up: offers the copies of unsaved text that programs now gone
+  // left behind, newest first, until one is taken back; true when one was.
+  bool ZaproponujOdzysk();
 
   // Command handlers.
   void Nowy1Click();
@@ -193,6 +205,17 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   bool ZapiszJako();
   bool ZapiszDo(const QString& sciezka);
   void PokazBladPliku(const BladPliku& blad, const QString& sciezka);
+  std::vector<std::u32string> LinieTekstu() const;
+  // The editor shows a file's lines under its name, with its layout, as
+  // Otwórz leaves them.
+  void PokazPlik(const PlikZrodlowy& zrodlo, const QString& sciezka);
+  // The recovery copy: planned by every edit, written when its timer
+  // fires, and dropped when the text is what its file holds.
+  void PlanujKopie();
+  void ZapiszKopie();
+  void TekstJakNaDysku(const QString& tekst);
+  bool ZaproponujKopie(const QString* sciezka);
+  void Przywroc(const KopiaOdzysku& kopia);
   void WczytajPozycjeOkien(int okno, const std::optional<BajtyPliku>& linia);
   void ResetujOkna(int okno);
   void UstawTytul(const QString& przyrostek);
@@ -300,6 +323,15 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   QTimer* timerKrokowy_ = nullptr;
   QTimer* timerStatusu_ = nullptr;
   QTimer* timerZaznaczania_ = nullptr;
+  QTimer* timerKopii_ = nullptr;
+
+  MagazynOdzysku odzysk_;
+  QString tekstNaDysku_;   // the text as last opened or saved
+  QString tekstKopii_;     // the text the copy holds
+  QElapsedTimer pierwszaZmiana_;  // the oldest edit the copy lacks
+  bool zmianaBezKopii_ = false;
+  bool bladKopii_ = false;  // shown once, until a copy is written again
+  bool przywrocono_ = false;
 
   ZnacznikiLinii liniiZadania_;  // which lines are task lines
   TFormSprawdzenie* sprawdzenie_ = nullptr;

@@ -78,8 +78,7 @@ DokumentZrodlowy::Otwarcie DokumentZrodlowy::Otworz(const std::string& sciezka) 
   o.blad = odczyt.blad;
   if (o.blad) return o;
   o.plik = CzytajPlikZrodlowy(odczyt.bajty);
-  kodowanie_ = o.plik.Kodowanie;
-  bom_ = o.plik.Bom;
+  Przyjmij(o.plik);
   return o;
 }
 

@@ -62,6 +62,11 @@ class DokumentZrodlowy {
   // Reads and decodes a file; the document takes its encoding only when
   // the file could be read.
   Otwarcie Otworz(const std::string& sciezka);
+  // The encoding of a file already read, as Otworz takes it.
+  void Przyjmij(const PlikZrodlowy& plik) {
+    kodowanie_ = plik.Kodowanie;
+    bom_ = plik.Bom;
+  }
   // A new, empty document in Windows-1250.
   void Nowy() { *this = DokumentZrodlowy(); }
 

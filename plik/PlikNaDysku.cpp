@@ -1,10 +1,14 @@
 #include "PlikNaDysku.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <ctime>
 #include <filesystem>
 #include <vector>
 
@@ -50,6 +54,51 @@ bool ZapiszWszystko(int fd, std::string_view bajty) {
     bajty.remove_prefix(static_cast<size_t>(n));
   }
   return true;
+}
+
+// The file a path names, links followed to their end; a link that names
+// nothing yet gives the file it would name.
+std::string CelLinku(const std::string& sciezka, bool& petla) {
+  std::string cel = sciezka;
+  for (int krok = 0; krok < 40; ++krok) {
+    struct stat st {};
+    if (::lstat(cel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return cel;
+    std::string dokad(4096, '\0');
+    const ssize_t n = ::readlink(cel.c_str(), dokad.data(), dokad.size());
+    if (n <= 0 || static_cast<size_t>(n) >= dokad.size()) return cel;
+    dokad.resize(static_cast<size_t>(n));
+    const std::filesystem::path p(dokad);
+    cel = p.is_absolute() ? dokad : (std::filesystem::path(cel).parent_path() / p).string();
+  }
+  petla = true;
+  return cel;
+}
+
+// Temporary files of ours that a save killed midway left in the folder:
+// nobody holds their lock and they have not been written to for a while.
+// Anything else there is left alone.
+void UsunStareTymczasowe(const std::string& folder) {
+  constexpr time_t Wiek = 60;
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return;
+  const time_t teraz = std::time(nullptr);
+  while (const dirent* e = ::readdir(d)) {
+    const std::string_view nazwa = e->d_name;
+    if (nazwa.size() != PrzedrostekTymczasowego.size() + 6 || !nazwa.starts_with(PrzedrostekTymczasowego)) continue;
+    bool wzor = true;
+    for (char c : nazwa.substr(PrzedrostekTymczasowego.size()))
+      wzor = wzor && std::isalnum(static_cast<unsigned char>(c));
+    struct stat st {};
+    if (!wzor || ::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_uid != ::geteuid() || teraz - st.st_mtime < Wiek)
+      continue;
+    Deskryptor plik(::openat(::dirfd(d), e->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat otwarty {};
+    if (plik.fd() >= 0 && ::flock(plik.fd(), LOCK_EX | LOCK_NB) == 0 && ::fstat(plik.fd(), &otwarty) == 0 &&
+        otwarty.st_ino == st.st_ino && otwarty.st_dev == st.st_dev)
+      ::unlinkat(::dirfd(d), e->d_name, 0);
+  }
+  ::closedir(d);
 }
 
 }  // namespace
@@ -98,14 +147,11 @@ OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej, bool tylk
 
 BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
   struct stat st {};
-  std::string cel = sciezka;
-  if (::lstat(sciezka.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    std::error_code blad;
-    cel = std::filesystem::weakly_canonical(sciezka, blad).string();
-    if (blad) return Blad(BladPliku::Rodzaj::Zapis, blad.value());
-  }
-  // An existing file keeps its mode; a new one gets what creating it
-  // directly would have given.
+  bool petla = false;
+  const std::string cel = CelLinku(sciezka, petla);
+  if (petla) return Blad(BladPliku::Rodzaj::Zapis, ELOOP);
+  // An existing file keeps its mode, owner and group; a new one gets what
+  // creating it directly would have given.
   mode_t tryb;
   const bool byl = ::stat(cel.c_str(), &st) == 0;
   const auto blad = [byl](int kod) { return BladPliku{BladPliku::Rodzaj::Zapis, kod, 0, byl}; };
@@ -118,9 +164,23 @@ BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
     ::umask(maska);
     tryb = 0666 & ~maska;
   }
-  std::string tymczasowy = cel + ".XXXXXX";
+  const std::string folder = std::filesystem::path(cel).parent_path().string();
+  const std::string przedrostek = folder.empty() ? std::string() : folder + "/";
+  UsunStareTymczasowe(folder.empty() ? "." : folder);
+  // A name of its own length, so that a file whose name takes all the
+  // bytes a name may have can still be written.
+  std::string tymczasowy = przedrostek + std::string(PrzedrostekTymczasowego) + "XXXXXX";
   Deskryptor plik(::mkostemp(tymczasowy.data(), O_CLOEXEC));
   if (plik.fd() < 0) return blad(errno);
+  // Held while the file is written, so that another save in the same
+  // folder does not take it for one left behind.
+  ::flock(plik.fd(), LOCK_EX | LOCK_NB);
+  // Only root may give the file away; anyone else keeps what the folder
+  // gives, as writing it directly would. A file system without owners
+  // (FAT) refuses, and the text is still saved.
+  if (byl && ::geteuid() == 0 && (st.st_uid != 0 || st.st_gid != ::getegid()) &&
+      ::fchown(plik.fd(), st.st_uid, st.st_gid) != 0) {
+  }
   const bool zapisany = ::fchmod(plik.fd(), tryb) == 0 && ZapiszWszystko(plik.fd(), bajty) && ::fsync(plik.fd()) == 0 &&
                         plik.Zamknij() && ::rename(tymczasowy.c_str(), cel.c_str()) == 0;
   if (!zapisany) {
@@ -130,7 +190,6 @@ BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty) {
   }
   // The rename itself reaches the disk with its folder; the file is already
   // in place, so a failure here has nothing left to undo.
-  const std::string folder = std::filesystem::path(cel).parent_path().string();
   Deskryptor katalog(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (katalog.fd() >= 0) ::fsync(katalog.fd());
   return {};

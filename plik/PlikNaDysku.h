@@ -37,10 +37,17 @@ OdczytPliku CzytajPlik(const std::string& sciezka, uint64_t najwiecej = std::num
 
 // Written beside the file under a temporary name, flushed to the disk and
 // renamed over it, so a failed write leaves the old file as it was. An
-// existing file keeps its permissions, and one that may not be written is
-// refused; a link is followed to the file it names. Every write, the
-// flush to the disk and the close are checked before the rename, so a full
-// disk or quota is reported and the temporary file removed.
+// existing file keeps its permissions (and, written by root, its owner and
+// group), and one that may not be written is refused; a link is followed
+// to the file it names, which is created when it does not exist yet. Every
+// write, the flush to the disk and the close are checked before the
+// rename, so a full disk or quota is reported and the temporary file
+// removed. The temporary name is short whatever the file's name, and
+// temporary files that an interrupted save left in the folder go at the
+// next save there.
 BladPliku ZapiszPlik(const std::string& sciezka, std::string_view bajty);
+
+// The temporary files' names: this and six letters or digits.
+inline constexpr std::string_view PrzedrostekTymczasowego = ".kelbra-";
 
 }  // namespace kelbra

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -19,6 +20,10 @@ void Komunikaty(QtMsgType typ, const QMessageLogContext& kontekst, const QString
 int main(int argc, char** argv) {
   domyslna = qInstallMessageHandler(Komunikaty);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Copies of unsaved text go to a folder of the run's own, never the
+  // user's.
+  QTemporaryDir stan;
+  qputenv("XDG_STATE_HOME", stan.path().toLocal8Bit());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

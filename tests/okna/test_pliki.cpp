@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,7 +99,7 @@ class Pliki : public ::testing::Test {
     QFile f(sciezka);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), stary);
-    EXPECT_EQ(QDir(QFileInfo(sciezka).path()).entryList(QDir::Files | QDir::Hidden).filter(".asm.").size(), 0);
+    EXPECT_EQ(QDir(QFileInfo(sciezka).path()).entryList(QDir::Files | QDir::Hidden).filter(".kelbra-").size(), 0);
     EXPECT_EQ(okno.windowTitle(), tytul);
     EXPECT_EQ(okno.NazwaPliku(), sciezka);
   }
@@ -436,6 +437,73 @@ TEST_F(Pliki, OknoWiekszeOdEkranuMiesciSie) {
   const PozycjeOkien zebrane = okno.zarzadca().ZbierzPozycjeOkien();
   EXPECT_EQ(zebrane.Okna[0].Width, okno.width());
   EXPECT_LE(zebrane.Okna[0].Width, ekran.width());
+}
+
+// Typed text outlives a program that ends without closing (a crash, a
+// kill): the next one offers it back, with or without a file, until it is
+// saved or dropped with "Nie".
+TEST(PlikiOdzysk, TekstWracaPoAwarii) {
+  QTemporaryDir stan, pliki;
+  const QByteArray dotad = qgetenv("XDG_STATE_HOME");
+  qputenv("XDG_STATE_HOME", stan.path().toLocal8Bit());
+  const QString plik = pliki.filePath("prog.asm");
+  {
+    QFile f(plik);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("nop\r\n");
+  }
+  PlytkaKelbra plytka;
+  QStringList pytania;
+  QMessageBox::StandardButton odpowiedz = QMessageBox::Yes;
+  const auto pokaz = [&](Tokno_edycji_rozkazow& okno) {
+    okno.Zapytaj = [&](const QString&, const QString& p, QMessageBox::StandardButtons) {
+      pytania << p;
+      return odpowiedz;
+    };
+    okno.PokazBlad = [](const QString& t) { ADD_FAILURE() << t.toStdString(); };
+    okno.show();
+    return QTest::qWaitForWindowExposed(&okno);
+  };
+  const auto kopie = [&] { return QDir(stan.filePath("kelbra"), "*.odzysk").entryList().size(); };
+  for (const QString& nazwa : {QString(), plik}) {
+    SCOPED_TRACE(nazwa.toStdString());
+    {
+      auto okno = std::make_unique<Tokno_edycji_rozkazow>(plytka);
+      ASSERT_TRUE(pokaz(*okno));
+      if (!nazwa.isEmpty()) {
+        ASSERT_TRUE(okno->OtworzPlik(nazwa));
+      }
+      okno->activateWindow();
+      okno->edytor()->setFocus();
+      QTest::keyClick(okno->edytor(), Qt::Key_End, Qt::ControlModifier);
+      QTest::keyClicks(okno->edytor(), "mov a,#5");
+      ASSERT_TRUE(QTest::qWaitFor([&] { return kopie() == 1; }, 3 * Tokno_edycji_rozkazow::OpoznienieKopii));
+    }
+    pytania.clear();
+    odpowiedz = QMessageBox::Yes;
+    Tokno_edycji_rozkazow okno(plytka);
+    ASSERT_TRUE(pokaz(okno));
+    if (nazwa.isEmpty()) {
+      EXPECT_TRUE(okno.ZaproponujOdzysk());
+    } else {
+      EXPECT_TRUE(okno.OtworzPlik(nazwa));
+    }
+    ASSERT_EQ(pytania.size(), 1);
+    EXPECT_TRUE(pytania[0].startsWith("Znaleziono niezapisany tekst pliku " +
+                                      (nazwa.isEmpty() ? "bez nazwy" : QString("prog.asm")) + " z "));
+    EXPECT_EQ(okno.edytor()->toPlainText(), nazwa.isEmpty() ? "mov a,#5" : "nopmov a,#5");
+    EXPECT_EQ(okno.NazwaPliku(), nazwa);
+    EXPECT_EQ(kopie(), 1);  // now this program's own
+    // Dropped with "Nie" to Nowy's question, or saved: nothing is left to
+    // offer.
+    odpowiedz = nazwa.isEmpty() ? QMessageBox::No : QMessageBox::Yes;
+    okno.findChild<QAction*>(nazwa.isEmpty() ? "Nowy1" : "Zapisz1")->trigger();
+    EXPECT_EQ(kopie(), 0);
+    Tokno_edycji_rozkazow nastepne(plytka);
+    ASSERT_TRUE(pokaz(nastepne));
+    EXPECT_FALSE(nastepne.ZaproponujOdzysk());
+  }
+  qputenv("XDG_STATE_HOME", dotad);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -174,6 +175,39 @@ TEST_F(PlikiNaDysku, NieudanyZapisNieRuszaStaregoPliku) {
     EXPECT_EQ(TrescPliku(Sciezka("p.asm")), "stary");
   }
   EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+TEST_F(PlikiNaDysku, ZapisPrzezWiszacyLinkDlugaNazwaIPozostalosci) {
+  // A link to a file not there yet stays a link, and the file is made.
+  fs::create_symlink("cel.asm", Sciezka("link.asm"));
+  EXPECT_FALSE(ZapiszPlik(Sciezka("link.asm"), "a"));
+  EXPECT_TRUE(fs::is_symlink(Sciezka("link.asm")));
+  EXPECT_EQ(TrescPliku(Sciezka("cel.asm")), "a");
+  // A name as long as a name may be.
+  const std::string dluga(255, 'd');
+  EXPECT_FALSE(ZapiszPlik(Sciezka(dluga), "b"));
+  EXPECT_EQ(TrescPliku(Sciezka(dluga)), "b");
+  // A temporary file that a killed save left goes at the next save; one
+  // being written now and other names stay.
+  const std::string stary = std::string(PrzedrostekTymczasowego) + "Ab12Cd";
+  const std::string pozostale[] = {std::string(PrzedrostekTymczasowego) + "Xy34Zw", ".kelbra-stary", "p.asm.Ab12Cd"};
+  for (const std::string& n : pozostale) Utworz(n, "z");
+  Utworz(stary, std::string(100000, 'z'));
+  for (const std::string& n : {stary, pozostale[1], pozostale[2]})
+    fs::last_write_time(Sciezka(n), fs::file_time_type::clock::now() - std::chrono::hours(1));
+  EXPECT_FALSE(ZapiszPlik(Sciezka("p.asm"), "c"));
+  EXPECT_FALSE(fs::exists(Sciezka(stary)));
+  for (const std::string& n : pozostale) EXPECT_TRUE(fs::exists(Sciezka(n))) << n;
+  // Root saving a student's file leaves it the student's.
+  if (::geteuid() == 0) {
+    Utworz("cudzy.asm", "x");
+    ASSERT_EQ(::chown(Sciezka("cudzy.asm").c_str(), 65534, 65534), 0);
+    EXPECT_FALSE(ZapiszPlik(Sciezka("cudzy.asm"), "y"));
+    struct stat st {};
+    ASSERT_EQ(::stat(Sciezka("cudzy.asm").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+  }
 }
 
 // A disk full to the last block, and one with a few kilobytes left that
