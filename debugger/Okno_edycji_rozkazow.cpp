@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -177,9 +178,16 @@ void Tokno_edycji_rozkazow::UstawDialogi() {
     QMessageBox okno(QMessageBox::Warning, tytul, tekst, QMessageBox::Ok, this);
     okno.exec();
   };
-  // Questions have no icon and no owner window.
+  // Questions have no icon and no owner window. Esc and the close button
+  // of a question without Anuluj answer with a hidden Cancel rather than
+  // Nie, so a key pressed in haste decides nothing.
   Zapytaj = [](const QString& tytul, const QString& pytanie, QMessageBox::StandardButtons przyciski) {
     QMessageBox okno(QMessageBox::NoIcon, tytul, pytanie, przyciski);
+    if (!(przyciski & QMessageBox::Cancel)) {
+      QPushButton* bezDecyzji = okno.addButton(QMessageBox::Cancel);
+      bezDecyzji->hide();
+      okno.setEscapeButton(bezDecyzji);
+    }
     return static_cast<QMessageBox::StandardButton>(okno.exec());
   };
   PokazBlad = [this](const QString& tekst) { QMessageBox::critical(this, "Błąd", tekst); };
@@ -578,12 +586,16 @@ bool Tokno_edycji_rozkazow::ZaproponujKopie(const QString* sciezka) {
   for (const KopiaOdzysku& kopia : odzysk_.Porzucone(sciezka ? &plik : nullptr)) {
     if (kopia.czas < odCzasu) continue;
     const QString nazwa = QFileInfo(QFile::decodeName(QByteArray::fromStdString(kopia.sciezka))).fileName();
-    if (Zapytaj("Niezapisany tekst", Utf8DoQt(PytanieOOdzysk(nazwa.toStdString(), kopia.czas)),
-                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+    const auto odpowiedz = Zapytaj("Niezapisany tekst", Utf8DoQt(PytanieOOdzysk(nazwa.toStdString(), kopia.czas)),
+                                   QMessageBox::Yes | QMessageBox::No);
+    if (odpowiedz == QMessageBox::Yes) {
       Przywroc(kopia);
       przywrocona = true;
       break;
     }
+    // Only a chosen Nie drops the text; a dismissed question leaves every
+    // copy for the next start.
+    if (odpowiedz != QMessageBox::No) break;
     odzysk_.UsunPorzucona(kopia);
   }
   odzysk_.Zwolnij();

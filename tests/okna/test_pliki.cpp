@@ -9,10 +9,12 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include "EdytorRozkazow.h"
@@ -504,6 +506,19 @@ TEST(PlikiOdzysk, TekstWracaPoAwarii) {
     EXPECT_FALSE(nastepne.ZaproponujOdzysk());
   }
   qputenv("XDG_STATE_HOME", dotad);
+}
+
+// Esc on a Tak/Nie question decides nothing, so a recovery question
+// dismissed in haste does not drop the text as "Nie" would.
+TEST(PlikiOdzysk, EscNaPytanieTakNieNieJestOdpowiedziaNie) {
+  PlytkaKelbra plytka;
+  Tokno_edycji_rozkazow okno(plytka);
+  QTimer esc;
+  QObject::connect(&esc, &QTimer::timeout, [] {
+    if (QWidget* pytanie = QApplication::activeModalWidget()) QTest::keyClick(pytanie, Qt::Key_Escape);
+  });
+  esc.start(10);
+  EXPECT_EQ(okno.Zapytaj("Niezapisany tekst", "?", QMessageBox::Yes | QMessageBox::No), QMessageBox::Cancel);
 }
 
 }  // namespace
