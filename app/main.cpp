@@ -85,8 +85,7 @@ int main(int argc, char** argv) {
 
   kelbra::ZaladujTlumaczenieQt(aplikacja);
 
-  kelbra::PlytkaKelbra plytka;
-  kelbra::Tokno_edycji_rozkazow okno(plytka);
+  kelbra::Tokno_edycji_rozkazow okno;
   kelbra::Ttabela_rozkazy tabela;
   kelbra::TFormRejestry rejestry;
   kelbra::TFormDataSFR sfr;
@@ -104,7 +103,7 @@ int main(int argc, char** argv) {
     QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, w, &kelbra::OknoInspekcji::PoZmianach);
     QObject::connect(w, &kelbra::OknoInspekcji::Wpisano, &okno, &kelbra::Tokno_edycji_rozkazow::PoEdycjiWartosci);
   }
-  kelbra::TFormKelbra kelbraOkno(plytka);
+  kelbra::TFormKelbra kelbraOkno(okno.plytka());
   kelbraOkno.UstawPuls(okno.PulsStatusu());
   QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::PoTyknieciuBiegu, &kelbraOkno,
                    &kelbra::TFormKelbra::PoTyknieciuBiegu);

@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "Asembler.h"
-#include "HistoriaKrokow.h"
-#include "Plytka.h"
+#include "Maszyna.h"
 #include "SterowanieBiegiem.h"
 
 namespace {
@@ -85,8 +84,8 @@ class OknoZPlytka final : public ObslugaBiegu {
 };
 
 void BM_TykniecieBieguCiaglego(benchmark::State& state) {
-  auto j = std::make_unique<Jadro>();
-  Asembler asembler(*j);
+  const auto m = std::make_unique<Maszyna>();
+  Asembler asembler(m->jadro());
   const WynikAsemblacji& wynik = asembler.Analizuj_kod_asemblera(Program);
   if (wynik.FlagaBledu) {
     state.SkipWithError("the program did not assemble");
@@ -94,8 +93,7 @@ void BM_TykniecieBieguCiaglego(benchmark::State& state) {
   }
   MapaAdresow mapa;
   mapa.Zbuduj(wynik.Tabela);
-  PlytkaKelbra plytka;
-  PodlaczPlytke(*j, plytka);
+  PlytkaKelbra& plytka = m->plytka();
   Pulapki pulapki;
   const int linii = static_cast<int>(Program.size());
   pulapki.Przelacz(LiniaPulapki, mapa, linii);
@@ -105,18 +103,20 @@ void BM_TykniecieBieguCiaglego(benchmark::State& state) {
   }
   ZegarTykniec zegar;
   OknoZPlytka okno(plytka);
-  SterowanieBiegiem sterowanie(*j, plytka, pulapki, mapa, zegar, okno);
-  HistoriaKrokow historia(*j, plytka);
-  if (state.range(0) != 0) sterowanie.UstawHistorie(&historia);
+  SterowanieBiegiem sterowanie(*m, pulapki, mapa, zegar, okno);
   plytka.KopiaKlawiszy = true;
   sterowanie.UstawTrybEmulacji(true, linii);
+  // Emulation mode turns the history on, as in the window; the first form
+  // turns it off again.
+  HistoriaKrokow& historia = m->historia();
+  if (state.range(0) == 0) historia.Wlacz(false);
   sterowanie.Run();
 
   int64_t cykle = 0;
   for (auto _ : state) {
-    const uint32_t przed = j->LicznikCykli;
+    const uint64_t przed = m->Cykl();
     sterowanie.TickCiagly();
-    cykle += static_cast<uint32_t>(j->LicznikCykli - przed);
+    cykle += static_cast<int64_t>(m->Cykl() - przed);
   }
   if (!sterowanie.TimerCiagly()) state.SkipWithError("the run stopped at the breakpoint");
   state.SetItemsProcessed(cykle);

@@ -2,7 +2,8 @@
 // The step-back history of the core with the board attached: the LCD model
 // is recorded with the instructions that write to it, and the bytes the
 // board writes between instructions (key bytes, received PC keys) are
-// memory and go back with them. The board's own inputs (key states, the
+// recorded as it writes them, with the instruction before, and go back
+// with it. The board's own inputs (key states, the
 // PC-key queue) are the student's and are never undone.
 
 #include <cstddef>
@@ -19,24 +20,25 @@ namespace kelbra {
 // The byte-wise record of the LCD needs a plain record.
 static_assert(std::is_trivially_copyable_v<Lcd>);
 
-class HistoriaKrokow {
+class HistoriaKrokow final : public ZapisyPlytki {
  public:
+  // Hears of the board's writes from here on.
   HistoriaKrokow(Jadro& j, PlytkaKelbra& plytka, size_t rozkazow = HistoriaJadra::DomyslnieRozkazow,
                  size_t wpisow = HistoriaJadra::DomyslnieWpisow)
       : h_(j, rozkazow, wpisow), lcd_(plytka.lcd) {
     h_.ObserwujStan(&plytka.lcd, sizeof(Lcd), Lcd::AdresRozkazu, Lcd::AdresOdczytu);
-    h_.PilnujBajtu(j.Xdata[Jadro::AdresKlStatycznych]);
-    h_.PilnujBajtu(j.Xdata[Jadro::AdresKlDynamicznych0]);
-    h_.PilnujBajtu(j.Xdata[Jadro::AdresKlDynamicznych1]);
-    h_.PilnujBajtu(j.Data[sfr::SBUF]);
-    h_.PilnujBajtu(j.Data[sfr::SCON]);
+    plytka.UstawObserwatora(this);
   }
+  HistoriaKrokow(const HistoriaKrokow&) = delete;
+  HistoriaKrokow& operator=(const HistoriaKrokow&) = delete;
 
   void Wlacz(bool wlacz) { h_.Wlacz(wlacz); }
   bool Wlaczona() const { return h_.Wlaczona(); }
   void Wyczysc() { h_.Wyczysc(); }
   // Jadro::KrokJadra, recorded while the history is on.
   int32_t KrokJadra() { return h_.KrokJadra(); }
+  // Jadro::KrokJadra recorded; only while the history is on.
+  int32_t KrokZapisany() { return h_.KrokZapisany(); }
   bool MoznaCofnac() const { return h_.MoznaCofnac(); }
   size_t Liczba() const { return h_.Liczba(); }
   size_t Pamiec() const { return h_.Pamiec(); }
@@ -49,6 +51,8 @@ class HistoriaKrokow {
     if (cofniety) lcd_.Wersja = wersja + 1;
     return cofniety;
   }
+
+  void PrzedZapisemPlytki(uint8_t& komorka, uint8_t wartosc) override { h_.ZapisZzewnatrz(komorka, wartosc); }
 
  private:
   HistoriaJadra h_;

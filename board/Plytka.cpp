@@ -21,19 +21,10 @@ void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka) {
   plytka.PierwszePokazanie(j.Data, j.Xdata);
 }
 
-void StartEmulacji(Jadro& j, PlytkaKelbra& plytka) {
-  j.ResetJadra();
-  j.LicznikCykli = 0;
-  j.SekundyJadra = 0;
-  j.BudzetCykli = 0;
-  j.CzasOdniesienia = 0;
-  plytka.ResetPlytki();
-}
-
 void PlytkaKelbra::Zapisz(uint16_t adres, uint8_t wartosc) {
   // Before the first showing there is no machine state to write into.
   if (xdata_ != nullptr) {
-    (*xdata_)[adres] = wartosc;
+    Zapisz((*xdata_)[adres], wartosc);
   }
 }
 
@@ -108,8 +99,8 @@ void PlytkaKelbra::KlawiszPC(uint8_t kod) {
     return;
   }
   // No overrun and no interrupt: the last code wins and RI just stays set.
-  (*data_)[adresy_.SBUF] = kod;
-  (*data_)[adresy_.SCON] |= 0x01;
+  Zapisz((*data_)[adresy_.SBUF], kod);
+  Zapisz((*data_)[adresy_.SCON], static_cast<uint8_t>((*data_)[adresy_.SCON] | 0x01));
 }
 
 bool PlytkaKelbra::WpiszKlawiszPC(uint8_t wartosc, uint64_t cykl) {

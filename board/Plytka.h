@@ -14,11 +14,15 @@
 
 namespace kelbra {
 
-// Machine cycles since the core's reset, as run control counts them: the
-// status line moves whole millions from the counter into the seconds.
-inline uint64_t CykleMaszyny(const Jadro& j) {
-  return static_cast<uint64_t>(j.SekundyJadra) * 1'000'000 + j.LicznikCykli;
-}
+// Told before the board sets a byte of the machine state between two
+// instructions (a key byte in XDATA, SBUF or SCON), with the new value.
+class ZapisyPlytki {
+ public:
+  virtual void PrzedZapisemPlytki(uint8_t& komorka, uint8_t wartosc) = 0;
+
+ protected:
+  ~ZapisyPlytki() = default;
+};
 
 // Addresses handed over by the main window when it is first shown.
 struct AdresyPlytki {
@@ -89,9 +93,9 @@ class PlytkaKelbra final : public ZapisXdata {
   // A typed key (the value of its last delivery) enters the serial line at
   // machine cycle `cykl`, reaching SBUF at once when the line is idle;
   // false when the queue was full and the key was dropped. Without a cycle,
-  // the attached core's count is the time.
+  // the attached core's clock is the time.
   bool WpiszKlawiszPC(uint8_t wartosc, uint64_t cykl);
-  bool WpiszKlawiszPC(uint8_t wartosc) { return WpiszKlawiszPC(wartosc, jadro_ ? CykleMaszyny(*jadro_) : 0); }
+  bool WpiszKlawiszPC(uint8_t wartosc) { return WpiszKlawiszPC(wartosc, jadro_ ? jadro_->Cykle : 0); }
   // The first cycle from `cykl` on at which a queued key is due.
   uint64_t NastepnaDostawaPC(uint64_t cykl) const { return KolejkaPC.NastepnaDostawa(cykl); }
   // Hands the program the key due at `cykl`, if any.
@@ -115,11 +119,20 @@ class PlytkaKelbra final : public ZapisXdata {
   // Stores the three key bytes into XDATA: K0-K7, K8-K15, then S1-S8.
   void KopiujKlawisze();
 
+  // Who hears of the board's writes into the machine state (the step
+  // history); none by default.
+  void UstawObserwatora(ZapisyPlytki* obserwator) { obserwator_ = obserwator; }
+
  private:
   static bool Poprawny(int n, int liczba) { return n >= 0 && n < liczba; }
   void Zapisz(uint16_t adres, uint8_t wartosc);
+  void Zapisz(uint8_t& komorka, uint8_t wartosc) {
+    if (obserwator_) obserwator_->PrzedZapisemPlytki(komorka, wartosc);
+    komorka = wartosc;
+  }
 
   const Jadro* jadro_ = nullptr;
+  ZapisyPlytki* obserwator_ = nullptr;
   std::array<uint8_t, 256>* data_ = nullptr;
   std::array<uint8_t, 65536>* xdata_ = nullptr;
   AdresyPlytki adresy_;
@@ -132,14 +145,8 @@ class PlytkaKelbra final : public ZapisXdata {
   friend void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka);
 };
 
-// Attaches a board to a core as the main window's first showing does:
-// MOVX writes drive its LCD, the key bytes read FFh, the LCD is powered on.
+// Attaches a board to a core as the machine's power-on does: MOVX writes
+// drive its LCD, the key bytes read FFh, the LCD is powered on.
 void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka);
-
-// Entering the emulation mode, which is also the board reset command: the
-// core resets with its cycle counters, running time and run budget cleared,
-// and the LCD runs its start sequence. Keys, indicators and the rest of the
-// memory stay as they are.
-void StartEmulacji(Jadro& j, PlytkaKelbra& plytka);
 
 }  // namespace kelbra

@@ -1,10 +1,15 @@
 #include "HistoriaJadra.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace kelbra {
 
 static_assert(sizeof(Jadro) < (size_t{1} << 23), "offsets into Jadro must fit below the observed-state mark");
+
+namespace {
+size_t PotegaDwojki(size_t n) { return std::bit_ceil(std::max<size_t>(n, 1)); }
+}  // namespace
 
 HistoriaJadra::HistoriaJadra(Jadro& j, size_t rozkazow, size_t wpisow)
     : j_(j), pojRozkazow_(std::max<size_t>(rozkazow, 1)), pojWpisow_(std::max<size_t>(wpisow, 1)) {}
@@ -14,8 +19,10 @@ void HistoriaJadra::Wlacz(bool wlacz) {
   wlaczona_ = wlacz;
   if (wlacz) {
     // Not zeroed: the pages are only touched as the history fills.
-    rozkazy_ = std::make_unique_for_overwrite<Rozkaz[]>(pojRozkazow_);
-    wpisy_ = std::make_unique_for_overwrite<uint32_t[]>(pojWpisow_);
+    maskaRozkazow_ = PotegaDwojki(pojRozkazow_) - 1;
+    maskaWpisow_ = PotegaDwojki(pojWpisow_) - 1;
+    rozkazy_ = std::make_unique_for_overwrite<Rozkaz[]>(maskaRozkazow_ + 1);
+    wpisy_ = std::make_unique_for_overwrite<uint32_t[]>(maskaWpisow_ + 1);
   } else {
     rozkazy_.reset();
     wpisy_.reset();
@@ -24,16 +31,32 @@ void HistoriaJadra::Wlacz(bool wlacz) {
 }
 
 void HistoriaJadra::Wyczysc() {
-  pierwszyRozkaz_ = 0;
-  liczbaRozkazow_ = 0;
+  koniecRozkazow_ = 0;
+  szczytRozkazow_ = 0;
   koniecWpisow_ = 0;
-  liczbaWpisow_ = 0;
-  przepelnienie_ = false;
-  ZapamietajPilnowane();
+  szczytWpisow_ = 0;
 }
 
 size_t HistoriaJadra::Pamiec() const {
-  return wlaczona_ ? pojRozkazow_ * sizeof(Rozkaz) + pojWpisow_ * sizeof(uint32_t) : 0;
+  return wlaczona_ ? (maskaRozkazow_ + 1) * sizeof(Rozkaz) + (maskaWpisow_ + 1) * sizeof(uint32_t) : 0;
+}
+
+size_t HistoriaJadra::Liczba() const {
+  // The whole ones are the newest: their first changed bytes grow with i.
+  uint64_t od = Najstarszy();
+  uint64_t doR = koniecRozkazow_;
+  if (od >= doR) return 0;
+  while (od < doR) {
+    const uint64_t srodek = od + (doR - od) / 2;
+    if (Caly(srodek)) doR = srodek;
+    else od = srodek + 1;
+  }
+  return static_cast<size_t>(koniecRozkazow_ - od);
+}
+
+size_t HistoriaJadra::Wpisy() const {
+  const size_t n = Liczba();
+  return n == 0 ? 0 : static_cast<size_t>(koniecWpisow_ - PierwszyWpis(koniecRozkazow_ - n));
 }
 
 void HistoriaJadra::ObserwujStan(void* stan, size_t rozmiar, uint16_t od, uint16_t do_) {
@@ -44,31 +67,6 @@ void HistoriaJadra::ObserwujStan(void* stan, size_t rozmiar, uint16_t od, uint16
   kopiaStanu_.assign(rozmiarStanu_, 0);
   kopiaXdata_.assign(size_t{doAdresu_} - odAdresu_ + 1, 0);
   Wyczysc();
-}
-
-void HistoriaJadra::PilnujBajtu(uint8_t& komorka) {
-  pilnowane_.push_back({&komorka, komorka});
-  Wyczysc();
-}
-
-void HistoriaJadra::ZapamietajPilnowane() {
-  for (Pilnowany& p : pilnowane_) p.znana = *p.komorka;
-}
-
-void HistoriaJadra::ZrobMiejsce() {
-  // Oldest instructions go first, some of them with no entries at all.
-  // The instruction being recorded is the newest; when it alone fills the
-  // ring its record cannot be kept, so the whole history goes after it.
-  while (liczbaWpisow_ == pojWpisow_) {
-    if (liczbaRozkazow_ < 2) {
-      przepelnienie_ = true;
-      liczbaWpisow_ = 0;
-      return;
-    }
-    liczbaWpisow_ -= rozkazy_[pierwszyRozkaz_].LiczbaWpisow;
-    if (++pierwszyRozkaz_ == pojRozkazow_) pierwszyRozkaz_ = 0;
-    --liczbaRozkazow_;
-  }
 }
 
 int32_t HistoriaJadra::ZapisXdata(Jadro& j, uint16_t adres, uint8_t wartosc) {
@@ -95,44 +93,10 @@ int32_t HistoriaJadra::ZapisXdata(Jadro& j, uint16_t adres, uint8_t wartosc) {
   return cykle;
 }
 
-void HistoriaJadra::DolaczZmianyZzewnatrz() {
-  if (liczbaRozkazow_ == 0) {
-    ZapamietajPilnowane();
-    return;
-  }
-  wpisyBiezacego_ = 0;
-  for (const Pilnowany& p : pilnowane_) {
-    if (*p.komorka != p.znana) Dopisz(Miejsce(*p.komorka), p.znana);
-  }
-  if (przepelnienie_) {
-    Wyczysc();
-    return;
-  }
-  size_t ostatni = pierwszyRozkaz_ + liczbaRozkazow_ - 1;
-  if (ostatni >= pojRozkazow_) ostatni -= pojRozkazow_;
-  rozkazy_[ostatni].LiczbaWpisow += wpisyBiezacego_;
-  ZapamietajPilnowane();
-}
-
-int32_t HistoriaJadra::KrokJadra() {
-  if (!wlaczona_) return j_.KrokJadra();
-  DolaczZmianyZzewnatrz();
-  if (liczbaRozkazow_ == pojRozkazow_) {
-    liczbaWpisow_ -= rozkazy_[pierwszyRozkaz_].LiczbaWpisow;
-    if (++pierwszyRozkaz_ == pojRozkazow_) pierwszyRozkaz_ = 0;
-    --liczbaRozkazow_;
-  }
-  size_t gdzie = pierwszyRozkaz_ + liczbaRozkazow_;
-  if (gdzie >= pojRozkazow_) gdzie -= pojRozkazow_;
-  ++liczbaRozkazow_;
-  Rozkaz& r = rozkazy_[gdzie];
-  r = {0, j_.LicznikCykli, j_.SekundyJadra, j_.PC};
-  wpisyBiezacego_ = 0;
-  const int32_t n = KrokZapisany();
-  r.LiczbaWpisow = wpisyBiezacego_;
-  ZapamietajPilnowane();
-  if (przepelnienie_) Wyczysc();
-  return n;
+void HistoriaJadra::ZapisZzewnatrz(uint8_t& komorka, uint8_t wartosc) {
+  // Recorded as a change of the last instruction, made after it ran.
+  if (koniecRozkazow_ == 0 || komorka == wartosc) return;
+  Dopisz(Miejsce(komorka), komorka);
 }
 
 void HistoriaJadra::Przywroc(uint32_t wpis) {
@@ -146,22 +110,23 @@ void HistoriaJadra::Przywroc(uint32_t wpis) {
 }
 
 bool HistoriaJadra::Cofnij() {
-  if (liczbaRozkazow_ == 0) return false;
-  DolaczZmianyZzewnatrz();
-  if (liczbaRozkazow_ == 0) return false;
-  size_t ostatni = pierwszyRozkaz_ + liczbaRozkazow_ - 1;
-  if (ostatni >= pojRozkazow_) ostatni -= pojRozkazow_;
-  const Rozkaz& r = rozkazy_[ostatni];
-  for (uint32_t k = 0; k < r.LiczbaWpisow; ++k) {
-    koniecWpisow_ = koniecWpisow_ == 0 ? pojWpisow_ - 1 : koniecWpisow_ - 1;
-    --liczbaWpisow_;
-    Przywroc(wpisy_[koniecWpisow_]);
+  if (!MoznaCofnac()) {
+    Wyczysc();
+    return false;
   }
+  szczytRozkazow_ = std::max(szczytRozkazow_, koniecRozkazow_);
+  szczytWpisow_ = std::max(szczytWpisow_, koniecWpisow_);
+  const uint64_t ostatni = koniecRozkazow_ - 1;
+  const uint64_t pierwszy = PierwszyWpis(ostatni);
+  while (koniecWpisow_ > pierwszy) {
+    --koniecWpisow_;
+    Przywroc(wpisy_[koniecWpisow_ & maskaWpisow_]);
+  }
+  const Rozkaz& r = rozkazy_[ostatni & maskaRozkazow_];
   j_.PC = r.PC;
-  j_.LicznikCykli = r.LicznikCykli;
-  j_.SekundyJadra = r.SekundyJadra;
-  --liczbaRozkazow_;
-  ZapamietajPilnowane();
+  // The clock has moved on by this instruction's cycles alone since.
+  j_.Cykle -= static_cast<uint32_t>(static_cast<uint32_t>(j_.Cykle) - r.Cykle);
+  koniecRozkazow_ = ostatni;
   return true;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // Step-back history: the executor run with a recorder that notes the old
 // value of every byte an instruction changes, so the last instructions can
-// be undone one at a time. The plain path (KrokJadra, the batch runner, the
-// benchmarks) runs the same executor with BezZapisu and records nothing.
+// be undone one at a time. The plain path (Jadro::KrokJadra) runs the same
+// executor with BezZapisu and records nothing.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -22,11 +23,11 @@ struct BezZapisu {
 
 class HistoriaJadra {
  public:
-  // 2^20 instructions of 16 bytes and 10 * 2^20 changed bytes of 4: 56 MiB
-  // when full, enough for a million instructions averaging up to ten
+  // 2^20 instructions of 16 bytes and 8 * 2^20 changed bytes of 4: 48 MiB
+  // when full, enough for a million instructions averaging up to eight
   // changed bytes each.
   static constexpr size_t DomyslnieRozkazow = size_t{1} << 20;
-  static constexpr size_t DomyslnieWpisow = size_t{10} << 20;
+  static constexpr size_t DomyslnieWpisow = size_t{8} << 20;
 
   explicit HistoriaJadra(Jadro& j, size_t rozkazow = DomyslnieRozkazow, size_t wpisow = DomyslnieWpisow);
 
@@ -38,29 +39,32 @@ class HistoriaJadra {
   void Wyczysc();
 
   // One KrokJadra, recorded when the history is on. Returns its cycles;
-  // LicznikCykli is the caller's to advance, as with Jadro::KrokJadra.
-  int32_t KrokJadra();
+  // the clock moves on as with Jadro::KrokJadra.
+  int32_t KrokJadra() { return wlaczona_ ? KrokZapisany() : j_.KrokJadra(); }
+  // One KrokJadra, recorded; only while the history is on.
+  int32_t KrokZapisany();
 
-  bool MoznaCofnac() const { return liczbaRozkazow_ > 0; }
+  bool MoznaCofnac() const { return koniecRozkazow_ > Najstarszy() && Caly(koniecRozkazow_ - 1); }
   // Puts back the state from before the last recorded instruction: every
-  // byte it changed, PC, LicznikCykli and SekundyJadra, and the watched
-  // bytes written from outside since it ran. False when empty.
+  // byte it changed, PC and the clock, and the bytes written from outside
+  // since it ran. False when empty.
   bool Cofnij();
-  size_t Liczba() const { return liczbaRozkazow_; }
+  size_t Liczba() const;
   // Bytes the buffers take while the history is on, and the changed bytes
   // (4 bytes each; an instruction takes 16 besides) now held.
   size_t Pamiec() const;
-  size_t Wpisy() const { return liczbaWpisow_; }
+  size_t Wpisy() const;
 
   // State outside Jadro that the MOVX hook changes on writes to XDATA
   // od..do (the LCD model): compared before and after every such write,
   // with XDATA od..do itself, and every differing byte recorded.
   void ObserwujStan(void* stan, size_t rozmiar, uint16_t od, uint16_t do_);
-  // A byte of the machine state that others write between instructions
-  // (the board's key bytes, SBUF and SCON). A change is recorded with the
-  // instruction before it: stepping that one back restores the old value,
-  // and stepping back and forth over a later one keeps the new value.
-  void PilnujBajtu(uint8_t& komorka);
+  // A byte of Jadro that someone else (the board: key bytes, SBUF, SCON) is
+  // about to set to `wartosc` between two instructions. The change is
+  // recorded with the instruction before it: stepping that one back
+  // restores the old value, and stepping back and forth over a later one
+  // keeps the new value.
+  void ZapisZzewnatrz(uint8_t& komorka, uint8_t wartosc);
 
   // The executor's recorder: notes the old byte, then stores.
   void Zapisz(uint8_t& komorka, uint8_t wartosc) {
@@ -75,46 +79,53 @@ class HistoriaJadra {
   // observed state.
   static constexpr uint32_t ZnacznikStanu = 0x800000;
   struct Rozkaz {
-    uint32_t LiczbaWpisow;  // its changed bytes, the last ones in the ring
-    uint32_t LicznikCykli;
-    uint32_t SekundyJadra;
+    uint64_t PierwszyWpis;  // the index of its first changed byte
+    uint32_t Cykle;         // the clock's low 32 bits before it
     uint16_t PC;
   };
-  struct Pilnowany {
-    uint8_t* komorka;
-    uint8_t znana;  // the value after the last recorded instruction
-  };
 
+  // Both rings are counted by indexes that only grow while recording (and
+  // go back with a step back): record i sits at i & maska. Nothing is
+  // dropped as they fill; a record is whole while no later one has taken
+  // its place, which the highest index ever reached tells, so recording
+  // costs a store and an increment.
   uint32_t Miejsce(const uint8_t& komorka) const {
     return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&komorka) - reinterpret_cast<uintptr_t>(&j_));
   }
   void Dopisz(uint32_t miejsce, uint8_t stary) {
-    if (liczbaWpisow_ == pojWpisow_) ZrobMiejsce();
-    wpisy_[koniecWpisow_] = miejsce << 8 | stary;
-    if (++koniecWpisow_ == pojWpisow_) koniecWpisow_ = 0;
-    ++liczbaWpisow_;
-    ++wpisyBiezacego_;
+    wpisy_[koniecWpisow_ & maskaWpisow_] = miejsce << 8 | stary;
+    ++koniecWpisow_;
   }
-  void ZrobMiejsce();
+  // The index of the oldest instruction whose record was not overwritten.
+  uint64_t Najstarszy() const {
+    const uint64_t szczyt = std::max(szczytRozkazow_, koniecRozkazow_);
+    return szczyt > pojRozkazow_ ? szczyt - pojRozkazow_ : 0;
+  }
+  uint64_t PierwszyWpis(uint64_t i) const { return rozkazy_[i & maskaRozkazow_].PierwszyWpis; }
+  // Whether every changed byte of instruction i is still in the ring.
+  bool Caly(uint64_t i) const {
+    const uint64_t szczyt = std::max(szczytWpisow_, koniecWpisow_);
+    return PierwszyWpis(i) + pojWpisow_ >= szczyt;
+  }
   void Przywroc(uint32_t wpis);
-  void ZapamietajPilnowane();
-  // Records the watched bytes' changes since the last instruction with it.
-  void DolaczZmianyZzewnatrz();
-  int32_t KrokZapisany();  // the executor instantiated with this recorder
+  // The executor's recorder while KrokZapisany runs: the end of the ring in
+  // a local, so that the bytes the executor stores cannot be taken to
+  // change it.
+  struct Zapisujacy;
 
   Jadro& j_;
   const size_t pojRozkazow_;
   const size_t pojWpisow_;
+  size_t maskaRozkazow_ = 0;
+  size_t maskaWpisow_ = 0;
   bool wlaczona_ = false;
-  bool przepelnienie_ = false;
 
   std::unique_ptr<Rozkaz[]> rozkazy_;
-  size_t pierwszyRozkaz_ = 0;
-  size_t liczbaRozkazow_ = 0;
+  uint64_t koniecRozkazow_ = 0;
+  uint64_t szczytRozkazow_ = 0;
   std::unique_ptr<uint32_t[]> wpisy_;
-  size_t koniecWpisow_ = 0;
-  size_t liczbaWpisow_ = 0;
-  uint32_t wpisyBiezacego_ = 0;  // of the instruction being recorded
+  uint64_t koniecWpisow_ = 0;
+  uint64_t szczytWpisow_ = 0;
 
   uint8_t* stan_ = nullptr;
   size_t rozmiarStanu_ = 0;
@@ -122,7 +133,6 @@ class HistoriaJadra {
   uint16_t doAdresu_ = 0;
   std::vector<uint8_t> kopiaStanu_;
   std::vector<uint8_t> kopiaXdata_;
-  std::vector<Pilnowany> pilnowane_;
 };
 
 }  // namespace kelbra

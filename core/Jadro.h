@@ -1,7 +1,7 @@
 #pragma once
 // The emulated 8051: four memory spaces, the program counter and the run
 // bookkeeping in one plain record that every part of the program indexes
-// directly. The reset lives in Jadro.cpp; the executor, the timers and the
+// directly, and the machine clock. The reset lives in Jadro.cpp; the executor, the timers and the
 // interrupts in Wykonanie.cpp.
 
 #include <array>
@@ -79,11 +79,10 @@ struct Jadro {
   std::array<uint8_t, 65536> Xdata{};
 
   uint16_t PC = 0;
-  uint32_t LicznikCykli = 0;
-  uint32_t SekundyJadra = 0;
-  int32_t BudzetCykli = 0;
-  // Wall-clock time stamp (ms) of the last budget refill.
-  int64_t CzasOdniesienia = 0;
+  // The machine's clock: machine cycles since the last board reset, advanced
+  // by every step. Everything that tells the time (the status line, the
+  // serial line, the batch runner's checks, the step history) reads it here.
+  uint64_t Cykle = 0;
 
   ZapisXdata* Plytka = &BrakZapisuXdata();
 
@@ -113,7 +112,8 @@ struct Jadro {
   void TimeryPoKroku(int32_t n);
   // Enters pending, enabled timer interrupts.
   void SprawdzPrzerwania();
-  // One instruction, then the timers, then the interrupts.
+  // One instruction, then the timers, then the interrupts; the clock moves
+  // on by the instruction's cycles, which are returned.
   int32_t KrokJadra();
 };
 

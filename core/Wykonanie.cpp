@@ -481,6 +481,7 @@ int32_t Krok(Jadro& j, Z& z) {
   // Neither timer can count while both run bits are clear.
   if (j.Data[TCON] & 0x50) Timery(j, z, n);
   Przerwania(j, z);
+  j.Cykle += static_cast<uint64_t>(n);
   return n;
 }
 
@@ -507,9 +508,39 @@ int32_t Jadro::KrokJadra() {
   // Neither timer can count while both run bits are clear.
   if (Data[TCON] & 0x50) TimeryPoKroku(n);
   SprawdzPrzerwania();
+  Cykle += static_cast<uint64_t>(n);
   return n;
 }
 
-int32_t HistoriaJadra::KrokZapisany() { return Krok(j_, *this); }
+struct HistoriaJadra::Zapisujacy {
+  HistoriaJadra& h;
+  uint32_t* const wpisy;
+  const uint64_t maska;
+  const uint8_t* const baza;
+  uint64_t koniec;
+
+  void Zapisz(uint8_t& komorka, uint8_t wartosc) {
+    if (komorka != wartosc) {
+      wpisy[koniec & maska] = static_cast<uint32_t>(&komorka - baza) << 8 | komorka;
+      ++koniec;
+    }
+    komorka = wartosc;
+  }
+  int32_t ZapisXdata(Jadro& j, uint16_t adres, uint8_t wartosc) {
+    h.koniecWpisow_ = koniec;
+    const int32_t cykle = h.ZapisXdata(j, adres, wartosc);
+    koniec = h.koniecWpisow_;
+    return cykle;
+  }
+};
+
+[[gnu::flatten]] int32_t HistoriaJadra::KrokZapisany() {
+  rozkazy_[koniecRozkazow_ & maskaRozkazow_] = {koniecWpisow_, static_cast<uint32_t>(j_.Cykle), j_.PC};
+  ++koniecRozkazow_;
+  Zapisujacy z{*this, wpisy_.get(), maskaWpisow_, reinterpret_cast<const uint8_t*>(&j_), koniecWpisow_};
+  const int32_t n = Krok(j_, z);
+  koniecWpisow_ = z.koniec;
+  return n;
+}
 
 }  // namespace kelbra

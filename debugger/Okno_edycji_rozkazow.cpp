@@ -125,19 +125,15 @@ void LegendaKlawiszy::paintEvent(QPaintEvent*) {
   }
 }
 
-Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodzic)
-    : QMainWindow(rodzic),
-      plytka_(plytka),
-      odzysk_(KatalogOdzysku(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {
+Tokno_edycji_rozkazow::Tokno_edycji_rozkazow(QWidget* rodzic)
+    : QMainWindow(rodzic), odzysk_(KatalogOdzysku(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {
   setObjectName("okno_edycji_rozkazow");
   UstawTytul({});
-  jadro_.ResetJadra();
   UstawDialogi();
   ZbudujSrodek();
   ZbudujMenu();
   ZbudujMenuKontekstowe();
   krokWstecz_ = findChild<QAction*>("KrokWstecz1");
-  sterowanie_.UstawHistorie(&historia_);
 
   edytor_->PrzedKlawiszem = [this](QKeyEvent* e) { return PrzedKlawiszem(e); };
   edytor_->PoKlawiszu = [this](QKeyEvent* e) { PoKlawiszu(e); };
@@ -485,7 +481,6 @@ void Tokno_edycji_rozkazow::showEvent(QShowEvent* e) {
   if (pokazane_) return;
   pokazane_ = true;
   menuOkna_->menuAction()->setVisible(true);
-  PodlaczPlytke(jadro_, plytka_);
   emit PierwszePokazanie();
   zarzadca_.ZapamietajDomyslnePozycje();
 }

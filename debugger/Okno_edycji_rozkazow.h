@@ -18,6 +18,7 @@
 
 #include "Asembler.h"
 #include "Jadro.h"
+#include "Maszyna.h"
 #include "DokumentZrodlowy.h"
 #include "Odzysk.h"
 #include "Pulapki.h"
@@ -62,7 +63,7 @@ class LegendaKlawiszy final : public QLabel {
 class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   Q_OBJECT
  public:
-  explicit Tokno_edycji_rozkazow(PlytkaKelbra& plytka, QWidget* rodzic = nullptr);
+  explicit Tokno_edycji_rozkazow(QWidget* rodzic = nullptr);
   ~Tokno_edycji_rozkazow() override;
 
   // The auxiliary windows, created after this one, by their rows of
@@ -100,7 +101,10 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   };
   static std::span<const OpisPolecenia> TabelaPolecen();
 
+  // The student's machine, powered on with the window.
+  Maszyna& maszyna() { return maszyna_; }
   Jadro& jadro() { return jadro_; }
+  PlytkaKelbra& plytka() { return plytka_; }
   Asembler& asembler() { return asembler_; }
   Pulapki& pulapki() { return pulapki_; }
   SterowanieBiegiem& sterowanie() { return sterowanie_; }
@@ -278,14 +282,15 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void TimerZaznaczanieLiniiTimer();
   void TimerWyswietlanieDanychCykliICzasuDzialaniaTimer();
 
-  PlytkaKelbra& plytka_;
-  Jadro jadro_;
+  Maszyna maszyna_;
+  Jadro& jadro_ = maszyna_.jadro();
+  PlytkaKelbra& plytka_ = maszyna_.plytka();
+  HistoriaKrokow& historia_ = maszyna_.historia();
   Asembler asembler_{jadro_};
   Pulapki pulapki_;
   MapaAdresow mapa_;
   ZegarMonotoniczny zegar_;
-  SterowanieBiegiem sterowanie_{jadro_, plytka_, pulapki_, mapa_, zegar_, *this};
-  HistoriaKrokow historia_{jadro_, plytka_};
+  SterowanieBiegiem sterowanie_{maszyna_, pulapki_, mapa_, zegar_, *this};
   ZmianyStanu zmiany_;
   OknaPomocnicze okna_;
   // The two windows that show the assembly's results.

@@ -13,13 +13,27 @@ int64_t ZegarMonotoniczny::Milisekundy() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::string TekstCykli(uint32_t cykle) { return "Cykle= " + std::to_string(cykle); }
+std::string TekstCykli(uint64_t cykle) { return "Cykle= " + std::to_string(cykle); }
 
-std::string TekstCzasu(uint32_t sekundy, uint32_t cykle) {
-  char bufor[64];
-  std::snprintf(bufor, sizeof bufor, "Czas dzial. jadra: %02u:%02u:%02u.%03u", sekundy / 3600, sekundy / 60 % 60,
-                sekundy % 60, cykle / 1000);
+std::string TekstCzasu(uint64_t sekundy, uint64_t cykle) {
+  char bufor[96];
+  std::snprintf(bufor, sizeof bufor, "Czas dzial. jadra: %02llu:%02llu:%02llu.%03llu",
+                static_cast<unsigned long long>(sekundy / 3600), static_cast<unsigned long long>(sekundy / 60 % 60),
+                static_cast<unsigned long long>(sekundy % 60), static_cast<unsigned long long>(cykle / 1000));
   return bufor;
+}
+
+TekstyStatusu LicznikStatusu::Tick(uint64_t cykl) {
+  if (cykl / 1'000'000 < sekundy_) sekundy_ = cykl / 1'000'000;
+  uint64_t licznik = cykl - sekundy_ * 1'000'000;
+  TekstyStatusu t;
+  t.Cykle = TekstCykli(licznik);
+  if (licznik > 1'000'000) {
+    licznik -= 1'000'000;
+    ++sekundy_;
+  }
+  t.Czas = TekstCzasu(sekundy_, licznik);
+  return t;
 }
 
 std::string TekstPC(uint16_t pc, uint8_t kod) {
@@ -43,7 +57,7 @@ void SterowanieBiegiem::UstawTrybEmulacji(bool wlacz, int liczbaLinii) {
   if (!wlacz) polecenia_.Run = saLinie;
   polecenia_.PrzyciskRun = wlacz || saLinie;
   // Off, the history lets its buffers go: an edited text ends what it held.
-  if (historia_) historia_->Wlacz(wlacz);
+  m_.historia().Wlacz(wlacz);
   if (wlacz) ResetKelbry();
   else UstawTimery(false, false);
 }
@@ -56,47 +70,27 @@ void SterowanieBiegiem::Pauza() {
 void SterowanieBiegiem::Run() {
   if (!polecenia_.Emulacja) return;
   UstawTimery(true, false);
-  j_.CzasOdniesienia = zegar_.Milisekundy();
+  czasOdniesienia_ = zegar_.Milisekundy();
 }
 
 void SterowanieBiegiem::TickCiagly() {
   const int64_t teraz = zegar_.Milisekundy();
-  const int64_t roznica = teraz - j_.CzasOdniesienia;
+  const int64_t roznica = teraz - czasOdniesienia_;
   // Whole seconds of delay are dropped: only the milliseconds part refills.
   const int64_t ms = roznica >= 0 ? roznica % 1000 : 0;
   if (ms != 0) {
-    j_.CzasOdniesienia = teraz;
-    j_.BudzetCykli += static_cast<int32_t>(ms) * CykliNaMilisekunde;
+    czasOdniesienia_ = teraz;
+    budzet_ += ms * CykliNaMilisekunde;
   }
-  plytka_.PrzedBiegiem();
-  // Two instantiations of the loop, so the unrecorded run pays nothing for
-  // the history.
-  const bool pulapka = historia_ && historia_->Wlaczona() ? Odcinek([h = historia_] { return h->KrokJadra(); })
-                                                          : Odcinek([this] { return j_.KrokJadra(); });
-  if (!pulapka) okno_.OdswiezDiody();
-}
-
-template <class Wykonaj>
-bool SterowanieBiegiem::Odcinek(Wykonaj krok) {
-  // The machine's time in cycles and the cycle at which the next PC key is
-  // due, so that the loop compares one number per instruction.
-  uint64_t cykl = CykleMaszyny(j_);
-  uint64_t dostawa = plytka_.NastepnaDostawaPC(cykl);
-  while (j_.BudzetCykli > 0) {
-    if (cykl >= dostawa) {
-      plytka_.DostarczKlawiszPC(cykl);
-      dostawa = plytka_.NastepnaDostawaPC(cykl);
-    }
-    const int32_t n = krok();
-    j_.LicznikCykli += static_cast<uint32_t>(n);
-    cykl += static_cast<uint64_t>(n);
-    // A zero-cycle opcode (A5h) still spends one cycle of the budget: a run
-    // of them between real instructions could otherwise hold the tick for
-    // minutes, and the unspent budget would pile up from tick to tick.
-    j_.BudzetCykli -= KosztKroku(n);
-    if (SprawdzPulapke()) return true;
+  // The last instruction always runs whole, so the budget may end below 0;
+  // the deficit is paid from the next refill.
+  const bool pulapka = m_.Biegnij(budzet_, UINT64_MAX, [this](const Jadro& j) { return pulapki_.StopNaAdresie(j.PC); });
+  if (pulapka) {
+    Pauza();
+    PokazBiezacaLinie();
+  } else {
+    okno_.OdswiezDiody();
   }
-  return false;
 }
 
 void SterowanieBiegiem::PracaKrokowa() {
@@ -104,24 +98,15 @@ void SterowanieBiegiem::PracaKrokowa() {
   UstawTimery(false, true);
 }
 
-int32_t SterowanieBiegiem::Krok() {
-  plytka_.DostarczKlawiszPC(CykleMaszyny(j_));
-  const int32_t n = historia_ ? historia_->KrokJadra() : j_.KrokJadra();
-  j_.LicznikCykli += static_cast<uint32_t>(n);
-  return n;
-}
-
 void SterowanieBiegiem::TickKrokowy() {
-  plytka_.PrzedBiegiem();
-  Krok();
+  m_.Krok();
   PokazBiezacaLinie();
   SprawdzPulapke();
 }
 
 void SterowanieBiegiem::StepInto() {
   Pauza();
-  plytka_.PrzedBiegiem();
-  Krok();
+  m_.Krok();
   PokazBiezacaLinie();
 }
 
@@ -130,22 +115,20 @@ void SterowanieBiegiem::StepOver() {
   const uint8_t kod = j_.Code[j_.PC];
   const bool jestPowrot = JestWywolaniem(kod);
   const uint16_t powrot = static_cast<uint16_t>(j_.PC + DlugoscRozkazu[kod]);
+  // Without a call, one instruction. A call into zero-cycle code comes back
+  // round to the call itself, so the allowance is charged as a budget is.
   int64_t przydzial = LimitStepOver;
-  plytka_.PrzedBiegiem();
-  do {
-    const int32_t n = Krok();
-    if (SprawdzPulapke()) return;
-    // As in a tick: a call into zero-cycle code comes back round to the call
-    // itself, so no count of them in a row would ever end the loop.
-    przydzial -= KosztKroku(n);
-  } while (jestPowrot && j_.PC != powrot && przydzial > 0);
+  m_.Biegnij(przydzial, UINT64_MAX, [&](const Jadro& j) {
+    return pulapki_.StopNaAdresie(j.PC) || !jestPowrot || j.PC == powrot;
+  });
+  if (SprawdzPulapke()) return;
   PokazBiezacaLinie();
   if (jestPowrot && przydzial <= 0 && j_.PC != powrot) okno_.KomunikatStepOver();
 }
 
 bool SterowanieBiegiem::KrokWstecz() {
   UstawTimery(false, false);
-  const bool cofniety = historia_ && historia_->Cofnij();
+  const bool cofniety = m_.historia().Cofnij();
   PokazBiezacaLinie();
   return cofniety;
 }
@@ -157,8 +140,9 @@ void SterowanieBiegiem::Stop(int liczbaLinii) {
 
 void SterowanieBiegiem::ResetKelbry() {
   Pauza();
-  StartEmulacji(j_, plytka_);
-  if (historia_) historia_->Wyczysc();
+  m_.ResetPlytki();
+  budzet_ = 0;
+  czasOdniesienia_ = 0;
   PokazBiezacaLinie();
 }
 
@@ -180,14 +164,8 @@ bool SterowanieBiegiem::SprawdzPulapke() {
 }
 
 TekstyStatusu SterowanieBiegiem::TickStatusu() {
-  TekstyStatusu t;
+  TekstyStatusu t = status_.Tick(m_.Cykl());
   t.CaretPos = TekstPC(j_.PC, j_.Code[j_.PC]);
-  t.Cykle = TekstCykli(j_.LicznikCykli);
-  if (j_.LicznikCykli > 1'000'000) {
-    j_.LicznikCykli -= 1'000'000;
-    j_.SekundyJadra += 1;
-  }
-  t.Czas = TekstCzasu(j_.SekundyJadra, j_.LicznikCykli);
   return t;
 }
 

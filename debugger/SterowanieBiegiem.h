@@ -7,9 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "HistoriaKrokow.h"
 #include "Jadro.h"
-#include "Plytka.h"
+#include "Maszyna.h"
 #include "Pulapki.h"
 
 namespace kelbra {
@@ -63,9 +62,23 @@ struct TekstyStatusu {
   std::string CaretPos;  // LabelCaretPos
 };
 
-std::string TekstCykli(uint32_t cykle);
-std::string TekstCzasu(uint32_t sekundy, uint32_t cykle);
+std::string TekstCykli(uint64_t cykle);
+std::string TekstCzasu(uint64_t sekundy, uint64_t cykle);
 std::string TekstPC(uint16_t pc, uint8_t kod);
+
+// The status line's reading of the machine clock: whole seconds, moved out
+// of the cycle count one million per tick and only once the count is past
+// a million, and the cycles left over. The clock itself is never changed;
+// a clock set back (a step back, a reset) takes the seconds back with it.
+class LicznikStatusu {
+ public:
+  explicit LicznikStatusu(uint64_t sekundy = 0) : sekundy_(sekundy) {}
+  // The texts for the clock at `cykl`, then the move of a million.
+  TekstyStatusu Tick(uint64_t cykl);
+
+ private:
+  uint64_t sekundy_;
+};
 
 class SterowanieBiegiem {
  public:
@@ -76,20 +89,22 @@ class SterowanieBiegiem {
   // the same at any interval.
   static constexpr int OkresOdcinka = 10;
 
-  SterowanieBiegiem(Jadro& jadro, PlytkaKelbra& plytka, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar,
-                    ObslugaBiegu& okno)
-      : j_(jadro), plytka_(plytka), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
+  SterowanieBiegiem(Maszyna& maszyna, Pulapki& pulapki, const MapaAdresow& mapa, Zegar& zegar, ObslugaBiegu& okno)
+      : m_(maszyna), j_(maszyna.jadro()), pulapki_(pulapki), mapa_(mapa), zegar_(zegar), okno_(okno) {}
 
   bool TrybEmulacji() const { return polecenia_.Emulacja; }
   StanPolecen Polecenia() const {
     StanPolecen s = polecenia_;
-    s.KrokWstecz = s.Emulacja && historia_ != nullptr && historia_->MoznaCofnac();
+    s.KrokWstecz = s.Emulacja && m_.historia().MoznaCofnac();
     return s;
   }
-  // The step-back history of the window: every instruction that F6, F7, F8
-  // and a continuous run execute is recorded in it while in emulation
-  // mode. Without one (the batch runner, the benchmarks) nothing is.
-  void UstawHistorie(HistoriaKrokow* historia) { historia_ = historia; }
+  // The machine's step history is on in emulation mode: every instruction
+  // that F6, F7, F8 and a continuous run execute is recorded.
+  // Cycles continuous run may still execute, and the clock reading (ms)
+  // of the last refill.
+  int64_t Budzet() const { return budzet_; }
+  int64_t CzasOdniesienia() const { return czasOdniesienia_; }
+  void UstawBudzet(int64_t budzet) { budzet_ = budzet; }
   bool TimerCiagly() const { return ciagly_; }
   bool TimerKrokowy() const { return krokowy_; }
 
@@ -122,23 +137,16 @@ class SterowanieBiegiem {
 
  private:
   void UstawTimery(bool ciagly, bool krokowy);
-  // One instruction outside continuous run, with the PC key due before it.
-  int32_t Krok();
-  // The instructions of one continuous-run slice, each by `krok`; true
-  // when it stopped at a breakpoint.
-  template <class Wykonaj>
-  bool Odcinek(Wykonaj krok);
 
+  Maszyna& m_;
   Jadro& j_;
-  // The board whose keys the program reads: before every slice or step its
-  // key bytes are restored, and typed PC keys reach SBUF between the
-  // instructions when they are due.
-  PlytkaKelbra& plytka_;
   Pulapki& pulapki_;
   const MapaAdresow& mapa_;
   Zegar& zegar_;
   ObslugaBiegu& okno_;
-  HistoriaKrokow* historia_ = nullptr;
+  int64_t budzet_ = 0;
+  int64_t czasOdniesienia_ = 0;
+  LicznikStatusu status_;
   StanPolecen polecenia_;
   bool ciagly_ = false;
   bool krokowy_ = false;

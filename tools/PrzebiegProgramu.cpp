@@ -26,7 +26,9 @@ void Zastosuj(PlytkaKelbra& plytka, const ZdarzeniePlytki& z, uint64_t cykl) {
 
 }  // namespace
 
-WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu& u, const Slad& slad) {
+WynikPrzebiegu Uruchom(Maszyna& m, const UstawieniaPrzebiegu& u, const Slad& slad) {
+  Jadro& j = m.jadro();
+  PlytkaKelbra& plytka = m.plytka();
   static const std::vector<ZdarzeniePlytki> brak;
   const std::vector<ZdarzeniePlytki>& zdarzenia = u.Zdarzenia ? u.Zdarzenia->Zdarzenia : brak;
   uint64_t nastepnaKopia = u.Zdarzenia && u.Zdarzenia->Skryptowane ? OkresKopiiKlawiszy : UINT64_MAX;
@@ -35,46 +37,52 @@ WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu
   bool sladTrwa = !u.SladOd;
   const size_t kontrole = u.Kontrole ? u.Kontrole->size() : 0;
   size_t nastepnaKontrola = 0;
+  uint64_t nastepnyPostep = u.Postep ? OkresPostepu : UINT64_MAX;
 
   if (u.Zdarzenia) plytka.KolejkaPC.UstawOdstep(u.Zdarzenia->OdstepKlawiszyPC);
 
   WynikPrzebiegu w;
   size_t nastepne = 0;
+  const uint64_t poczatek = m.Cykl();
+  auto wykonane = [&] { return m.Cykl() - poczatek; };
   // The limit is charged as a tick charges its budget, so that CODE made of
-  // the zero-cycle A5h still ends the run; it equals w.Cykle until an A5h runs.
-  uint64_t zuzyte = 0;
-  while (zuzyte < u.Cykle && j.PC != stop) {
-    while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= w.Cykle)
-      Zastosuj(plytka, zdarzenia[nastepne++], w.Cykle);
-    while (nastepnaKontrola < kontrole && (*u.Kontrole)[nastepnaKontrola] <= w.Cykle) u.Kontrola(nastepnaKontrola++);
-    plytka.DostarczKlawiszPC(w.Cykle);
-    if (w.Cykle >= nastepnaKopia) {
+  // the zero-cycle A5h still ends the run.
+  int64_t budzet = static_cast<int64_t>(std::min<uint64_t>(u.Cykle, INT64_MAX));
+  auto nic = [](const Jadro&) { return false; };
+  while (budzet > 0 && j.PC != stop) {
+    const uint64_t cykl = wykonane();
+    while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= cykl)
+      Zastosuj(plytka, zdarzenia[nastepne++], m.Cykl());
+    while (nastepnaKontrola < kontrole && (*u.Kontrole)[nastepnaKontrola] <= cykl) u.Kontrola(nastepnaKontrola++);
+    if (cykl >= nastepnaKopia) {
       plytka.KopiujKlawisze();
-      nastepnaKopia = (w.Cykle / OkresKopiiKlawiszy + 1) * OkresKopiiKlawiszy;
+      nastepnaKopia = (cykl / OkresKopiiKlawiszy + 1) * OkresKopiiKlawiszy;
+    }
+    if (cykl >= nastepnyPostep) {
+      u.Postep(cykl);
+      nastepnyPostep = (cykl / OkresPostepu + 1) * OkresPostepu;
     }
     if (doSladu > 0 && !sladTrwa && j.PC == *u.SladOd) sladTrwa = true;
     if (doSladu > 0 && sladTrwa) {
-      slad(w.Cykle, j);
+      slad(cykl, j);
       --doSladu;
-      const int32_t n = j.KrokJadra();
-      w.Cykle += static_cast<uint64_t>(n);
-      zuzyte += static_cast<uint64_t>(KosztKroku(n));
+      int64_t jeden = 1;
+      m.Biegnij(jeden, UINT64_MAX, nic);
+      budzet -= 1 - jeden;
       continue;
     }
     // Up to the next thing to do, with nothing but the stop checks between
     // the instructions.
     const uint64_t granica =
-        std::min({u.Cykle, nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia,
-                  nastepnaKontrola < kontrole ? (*u.Kontrole)[nastepnaKontrola] : UINT64_MAX,
-                  plytka.NastepnaDostawaPC(w.Cykle)});
+        std::min({nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia, nastepnyPostep,
+                  nastepnaKontrola < kontrole ? (*u.Kontrole)[nastepnaKontrola] : UINT64_MAX});
     const int32_t poczatekSladu = doSladu > 0 ? *u.SladOd : -1;
-    do {
-      const int32_t n = j.KrokJadra();
-      w.Cykle += static_cast<uint64_t>(n);
-      zuzyte += static_cast<uint64_t>(KosztKroku(n));
-    } while (w.Cykle < granica && zuzyte < u.Cykle && j.PC != stop && j.PC != poczatekSladu);
+    m.Biegnij(budzet, granica == UINT64_MAX ? UINT64_MAX : poczatek + granica,
+              [&](const Jadro& jj) { return jj.PC == stop || jj.PC == poczatekSladu; });
   }
+  w.Cykle = wykonane();
   w.Zastosowane = nastepne;
+  w.DoszedlDoPC = j.PC == stop;
   return w;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// One run of the batch runner: KrokJadra with the board attached, scripted
-// input applied between instructions, the board window's periodic key copy
-// while input is scripted, and an optional trace of the instructions.
+// One run of the batch runner: the machine run with scripted input applied
+// between instructions, the board window's periodic key copy while input
+// is scripted, and an optional trace of the instructions.
 
 #include <cstdint>
 #include <functional>
@@ -12,7 +12,7 @@
 #include "Jadro.h"
 #include "Kodowanie.h"
 #include "MapaAdresow.h"
-#include "Plytka.h"
+#include "Maszyna.h"
 #include "TabelaAsemblacji.h"
 #include "Zdarzenia.h"
 
@@ -33,19 +33,26 @@ struct UstawieniaPrzebiegu {
   // after it.
   const std::vector<uint64_t>* Kontrole = nullptr;
   std::function<void(size_t k)> Kontrola;
+  // Called with the cycles executed so far about every OkresPostepu cycles
+  // of a long run.
+  std::function<void(uint64_t cykle)> Postep;
 };
+
+inline constexpr uint64_t OkresPostepu = 50'000'000;
 
 struct WynikPrzebiegu {
   uint64_t Cykle = 0;     // machine cycles executed
   size_t Zastosowane = 0; // events applied; those after came too late
+  bool DoszedlDoPC = false;  // stopped before the instruction at DoPC
 };
 
 // Called before each traced instruction with the cycles executed so far.
 using Slad = std::function<void(uint64_t cykle, const Jadro& j)>;
 
+// Runs the machine from where it stands; cycles count from its clock then.
 // Every event applies before the first instruction that starts at or after
 // its cycle; an event whose cycle no instruction reaches is not applied.
-WynikPrzebiegu Uruchom(Jadro& j, PlytkaKelbra& plytka, const UstawieniaPrzebiegu& u, const Slad& slad = {});
+WynikPrzebiegu Uruchom(Maszyna& m, const UstawieniaPrzebiegu& u, const Slad& slad = {});
 
 // Trace lines: the cycles executed before the instruction, its PC, its
 // source line from the instruction table, then A, PSW, SP and DPTR as the

@@ -7,7 +7,7 @@
 #include "Jadro.h"
 #include "Kodowanie.h"
 #include "PlikZrodlowy.h"
-#include "Plytka.h"
+#include "Maszyna.h"
 #include "PrzebiegProgramu.h"
 
 namespace kelbra::wsad {
@@ -94,10 +94,12 @@ size_t WynikZadania::Spelnione() const {
   return static_cast<size_t>(std::count_if(wyniki.begin(), wyniki.end(), [](const WynikOczekiwania& w) { return w.spelnione; }));
 }
 
-WynikPrzebiegu UruchomZOpcjami(Jadro& j, PlytkaKelbra& plytka, const OpcjeWsadu& o, uint64_t limitCykli,
-                               Sprawdzanie& sprawdzanie, const Slad& slad) {
+WynikPrzebiegu UruchomZOpcjami(Maszyna& m, const OpcjeWsadu& o, uint64_t limitCykli, Sprawdzanie& sprawdzanie,
+                               const Slad& slad, std::function<void(uint64_t)> postep) {
   // Entering the emulation mode, as a successful assembly does.
-  StartEmulacji(j, plytka);
+  m.ResetPlytki();
+  const Jadro& j = m.jadro();
+  const PlytkaKelbra& plytka = m.plytka();
   UstawieniaPrzebiegu u;
   if (o.cykle || o.doPC) u.Cykle = std::min(o.cykle.value_or(DomyslnyLimitCykli), limitCykli);
   u.DoPC = o.doPC;
@@ -106,7 +108,8 @@ WynikPrzebiegu UruchomZOpcjami(Jadro& j, PlytkaKelbra& plytka, const OpcjeWsadu&
   u.SladOd = o.sladOd;
   u.Kontrole = &sprawdzanie.Cykle();
   u.Kontrola = [&](size_t k) { sprawdzanie.WCyklu(k, j, plytka.lcd); };
-  const WynikPrzebiegu w = Uruchom(j, plytka, u, slad);
+  u.Postep = std::move(postep);
+  const WynikPrzebiegu w = Uruchom(m, u, slad);
   sprawdzanie.NaKoncu(w.Cykle, j, plytka.lcd);
   return w;
 }
@@ -125,18 +128,15 @@ WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t l
     return wynik;
   }
 
-  auto j = std::make_unique<Jadro>();
-  j->ResetJadra();
-  auto plytka = std::make_unique<PlytkaKelbra>();
-  PodlaczPlytke(*j, *plytka);
-  Asembler asembler(*j);
+  const auto m = std::make_unique<Maszyna>();
+  Asembler asembler(m->jadro());
   const WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(LinieDlaAsemblera(linie));
   wynik.bledy = w.Bledy;
   wynik.ostrzezenia = w.Ostrzezenia;
   if (w.FlagaBledu) return wynik;
 
   Sprawdzanie sprawdzanie(o.oczekiwania);
-  const WynikPrzebiegu p = UruchomZOpcjami(*j, *plytka, o, limitCykli, sprawdzanie);
+  const WynikPrzebiegu p = UruchomZOpcjami(*m, o, limitCykli, sprawdzanie);
   wynik.uruchomione = true;
   wynik.cykle = p.Cykle;
   wynik.wyniki = sprawdzanie.Wyniki();

@@ -5,6 +5,7 @@
 // the window's task check, which runs a task on a machine of its own.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@
 #include "Jadro.h"
 #include "Oczekiwania.h"
 #include "OpcjeWsadu.h"
-#include "Plytka.h"
+#include "Maszyna.h"
 #include "PrzebiegProgramu.h"
 
 namespace kelbra::wsad {
@@ -59,8 +60,9 @@ struct WynikZadania {
 // Enters the emulation mode and runs the program as the options say, no
 // longer than the cap, checking each expectation at its cycle and the rest
 // at the end of the run.
-WynikPrzebiegu UruchomZOpcjami(Jadro& j, PlytkaKelbra& plytka, const OpcjeWsadu& o, uint64_t limitCykli,
-                               Sprawdzanie& sprawdzanie, const Slad& slad = {});
+// `postep` hears of a long run's progress.
+WynikPrzebiegu UruchomZOpcjami(Maszyna& m, const OpcjeWsadu& o, uint64_t limitCykli, Sprawdzanie& sprawdzanie,
+                               const Slad& slad = {}, std::function<void(uint64_t)> postep = {});
 
 // Reads the task lines of the text (the editor's lines, the window-layout
 // line not among them), assembles the text on a machine of its own, runs

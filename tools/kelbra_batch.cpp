@@ -6,22 +6,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "Asembler.h"
 #include "IntelHex.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
+#include "Maszyna.h"
 #include "ObrazLcd.h"
 #include "Oczekiwania.h"
 #include "OpcjeWsadu.h"
 #include "PlikNaDysku.h"
 #include "PlikZrodlowy.h"
-#include "Plytka.h"
 #include "PrzebiegProgramu.h"
 #include "Tekst.h"
 #include "WydrukPRN.h"
@@ -222,6 +225,17 @@ void SprawdzKoniec(const Opcje& o, const wsad::Sprawdzanie& sprawdzanie, uint64_
   if (t.niespelnione > 0) t.kod = KodOczekiwan;
 }
 
+// A stop address the run never reached fails as an expectation does.
+void SprawdzDoPC(const Opcje& o, const wsad::WynikPrzebiegu& w, WierszTabeli& t) {
+  if (!o.doPC || w.DoszedlDoPC) return;
+  char adres[8];
+  std::snprintf(adres, sizeof adres, "%04X", *o.doPC);
+  std::printf("Nie osiagnieto adresu --until-pc %s, przebieg skonczyl sie w cyklu %llu%s\n", adres,
+              static_cast<unsigned long long>(w.Cykle), o.cykle ? "" : " (domyslny limit, podaj --cycles)");
+  ++t.niespelnione;
+  t.kod = KodOczekiwan;
+}
+
 void ZglosNiezastosowane(const Opcje& o, const wsad::WynikPrzebiegu& w) {
   const auto& zdarzenia = o.zdarzenia.Zdarzenia;
   if (w.Zastosowane >= zdarzenia.size()) return;
@@ -242,11 +256,10 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o, const std::optio
   WierszTabeli t;
   t.plik = plik;
   if (!bajty) return ZlyPlik(t, "nie mozna odczytac pliku: " + plik);
-  auto j = std::make_unique<Jadro>();
-  j->ResetJadra();
-  // As the main window's first showing: key bytes FFh, LCD powered on.
-  auto plytka = std::make_unique<kelbra::PlytkaKelbra>();
-  kelbra::PodlaczPlytke(*j, *plytka);
+  // Powered on: key bytes FFh, LCD started.
+  const auto m = std::make_unique<kelbra::Maszyna>();
+  Jadro* const j = &m->jadro();
+  kelbra::PlytkaKelbra* const plytka = &m->plytka();
   const std::string_view tekst = *bajty;
   // The source as the editor holds it: the trailing window-layout line is
   // taken off as bytes before the rest is decoded.
@@ -274,14 +287,24 @@ WierszTabeli Przetworz(const std::string& plik, const Opcje& o, const std::optio
   std::optional<wsad::SladRozkazow> slad;
   if (o.slad > 0) slad.emplace(tabela, linie);
   wsad::Sprawdzanie sprawdzanie(o.oczekiwania);
-  const wsad::WynikPrzebiegu w =
-      wsad::UruchomZOpcjami(*j, *plytka, o, UINT64_MAX, sprawdzanie, [&](uint64_t cykle, const Jadro& jadro) {
-        std::printf("%s\n", slad->Linia(cykle, jadro).c_str());
-      });
+  // A long run shows how far it got, on a terminal only.
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+  bool postep = false;
+  const wsad::WynikPrzebiegu w = wsad::UruchomZOpcjami(
+      *m, o, UINT64_MAX, sprawdzanie,
+      [&](uint64_t cykle, const Jadro& jadro) { std::printf("%s\n", slad->Linia(cykle, jadro).c_str()); },
+      terminal ? std::function<void(uint64_t)>([&](uint64_t cykle) {
+        std::fprintf(stderr, "\rkelbra-batch: %s: %llu mln cykli...", plik.c_str(),
+                     static_cast<unsigned long long>(cykle / 1'000'000));
+        postep = true;
+      })
+               : nullptr);
+  if (postep) std::fputs("\n", stderr);
   t.cykle = static_cast<int64_t>(w.Cykle);
   ZglosNiezastosowane(o, w);
   if (o.zrzut) DrukujStan(*j, *plytka, w.Cykle);
   SprawdzKoniec(o, sprawdzanie, w.Cykle, t);
+  SprawdzDoPC(o, w, t);
   if (!o.png.empty()) {
     const std::string sciezka =
         o.pliki.size() > 1 ? (std::filesystem::path(o.png) / (Rdzen(plik) + ".png")).string() : o.png;

@@ -1,6 +1,6 @@
 #pragma once
-// A core with the board attached, as after the main window's first showing,
-// and short ways to talk to the LCD through its XDATA addresses.
+// A machine as it powers on, and short ways to talk to the LCD through its
+// XDATA addresses.
 
 #include <cstdint>
 #include <initializer_list>
@@ -10,25 +10,16 @@
 #include <utility>
 
 #include "Jadro.h"
-#include "Plytka.h"
+#include "Maszyna.h"
 
 namespace kelbra::testy {
 
 struct Stanowisko {
-  std::unique_ptr<Jadro> j = std::make_unique<Jadro>();
-  PlytkaKelbra plytka;
+  // On the heap, so that helpers can return a bench by value.
+  std::unique_ptr<Maszyna> m = std::make_unique<Maszyna>();
+  Jadro* j = &m->jadro();
+  PlytkaKelbra& plytka = m->plytka();
   Lcd& lcd = plytka.lcd;
-
-  Stanowisko() {
-    j->ResetJadra();
-    PodlaczPlytke(*j, plytka);
-  }
-  // Helpers return a set-up bench by value: the moved board must stay the
-  // core's MOVX hook, and lcd must name the new board's LCD, whether or not
-  // the compiler elides the move.
-  Stanowisko(Stanowisko&& inne) noexcept : j(std::move(inne.j)), plytka(std::move(inne.plytka)) {
-    j->Plytka = &plytka;
-  }
 
   void Rozkazy(std::initializer_list<uint8_t> bajty) {
     for (uint8_t b : bajty) plytka.LcdZapis(Lcd::AdresRozkazu, b);

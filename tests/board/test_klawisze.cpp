@@ -168,13 +168,12 @@ TEST(Reset, BoardResetLeavesALatchedStaticKeyOn) {
   Stanowisko s;
   s.plytka.PrzelaczKlStatyczny(4);
   s.j->Data[sfr::P1] = 0x00;
-  s.j->PC = 0x1234, s.j->LicznikCykli = 5, s.j->SekundyJadra = 6, s.j->BudzetCykli = -7, s.j->CzasOdniesienia = 8;
+  s.j->PC = 0x1234, s.j->Cykle = 5;
   s.j->Data[0x30] = 0x5A;
   s.plytka.lcd.Rozkaz(0x08);  // display off
-  StartEmulacji(*s.j, s.plytka);
-  EXPECT_EQ((std::array<int64_t, 5>{s.j->PC, s.j->LicznikCykli, s.j->SekundyJadra, s.j->BudzetCykli,
-                                    s.j->CzasOdniesienia}),
-            (std::array<int64_t, 5>{}));
+  s.m->ResetPlytki();
+  EXPECT_EQ(s.j->PC, 0);
+  EXPECT_EQ(s.m->Cykl(), 0u);
   EXPECT_EQ(s.j->Data[0x30], 0x5A);  // RAM is not part of the reset
   EXPECT_TRUE(s.lcd.Flagi.WyswietlaczWlaczony);
   EXPECT_EQ(s.j->Xdata[FFB0], 0xEF);

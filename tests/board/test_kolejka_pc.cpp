@@ -129,13 +129,13 @@ TEST(KolejkaPC, NextDeliveryCycleAndAClockThatWentBack) {
 
 TEST(KolejkaPC, BoardResetDropsWaitingKeysAndTypedTimeIsTheCoresCount) {
   Stanowisko s;
-  s.j->SekundyJadra = 2, s.j->LicznikCykli = 500;  // 2,000,500 cycles since the reset
+  s.j->Cykle = 2'000'500;
   s.plytka.WpiszKlawiszPC(0x41);
   s.plytka.WpiszKlawiszPC(0x42);
   EXPECT_EQ(s.plytka.NastepnaDostawaPC(2'000'600), 2'001'500u);
   s.plytka.ResetPlytki();
   EXPECT_EQ(s.plytka.KolejkaPC.Rozmiar(), 0u);
-  s.j->SekundyJadra = 0, s.j->LicznikCykli = 0;
+  s.j->Cykle = 0;
   s.plytka.WpiszKlawiszPC(0x43);
   EXPECT_EQ(s.j->Data[sfr::SBUF], 0x43);
 }

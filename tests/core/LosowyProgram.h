@@ -17,7 +17,7 @@ namespace kelbra::test {
 
 enum class RodzajProgramu { Uporzadkowany, Chaos };
 
-// Internal RAM, SFRs, PC and the run counters as one number (FNV-1a), cheap
+// Internal RAM, SFRs, PC and the clock as one number (FNV-1a), cheap
 // enough for every step; the board's tests fold more into it.
 struct Odcisk {
   uint64_t h = 1469598103934665603ull;
@@ -25,7 +25,7 @@ struct Odcisk {
   explicit Odcisk(const Jadro& j) {
     for (uint8_t b : j.Data) (*this)(b);
     for (size_t a = 0x80; a < 0x100; ++a) (*this)(j.IdataGorna[a]);
-    for (uint64_t v : {uint64_t{j.PC}, uint64_t{j.LicznikCykli}, uint64_t{j.SekundyJadra}}) (*this)(v);
+    for (uint64_t v : {uint64_t{j.PC}, j.Cykle}) (*this)(v);
   }
 };
 

@@ -20,7 +20,7 @@ TEST(Jadro, NowyMaWszystkoZeroweAResetUstawiaRejestry) {
   j.Data[sfr::SCON] = 0x03;
   j.Data[sfr::TL0] = 0x77;
   j.PC = 0x1234;
-  j.LicznikCykli = 99;
+  j.Cykle = 99;
   j.ResetJadra();
   EXPECT_EQ(j.PC, 0);
   EXPECT_EQ(j.Data[sfr::SP], 0x07);
@@ -29,11 +29,11 @@ TEST(Jadro, NowyMaWszystkoZeroweAResetUstawiaRejestry) {
   EXPECT_EQ(j.Data[sfr::PSW], 0);
   EXPECT_EQ(j.Data[sfr::SCON], 0);
   EXPECT_EQ(j.Data[sfr::TL0], 0);
-  // RAM, undefined SFR bytes and the run counters survive a reset.
+  // RAM, undefined SFR bytes and the clock survive a reset.
   EXPECT_EQ(j.Data[0x40], 0x12);
   EXPECT_EQ(j.IdataGorna[0x90], 0x34);
   EXPECT_EQ(j.Data[0xC0], 0x56);
-  EXPECT_EQ(j.LicznikCykli, 99u);
+  EXPECT_EQ(j.Cykle, 99u);
 }
 
 TEST(Jadro, BankRejestrowCzytanyZaKazdymRazem) {

@@ -1,5 +1,5 @@
 #pragma once
-// A program assembled into a core, with the line-to-address map that the
+// A program assembled into a machine, with the line-to-address map that the
 // debugger builds from the instruction table of that assembly.
 
 #include <memory>
@@ -8,12 +8,14 @@
 
 #include "Asembler.h"
 #include "Jadro.h"
+#include "Maszyna.h"
 #include "Pulapki.h"
 
 namespace kelbra::testy {
 
 struct Program {
-  std::unique_ptr<Jadro> jadro = std::make_unique<Jadro>();
+  std::unique_ptr<Maszyna> maszyna = std::make_unique<Maszyna>();
+  Jadro* jadro = &maszyna->jadro();
   MapaAdresow mapa;
 
   // True when the lines assembled without errors.

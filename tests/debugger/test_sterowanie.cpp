@@ -38,11 +38,11 @@ class Bieg : public ::testing::Test {
   }
   Program p;
   Jadro& j = *p.jadro;
-  PlytkaKelbra plytka;
+  PlytkaKelbra& plytka = p.maszyna->plytka();
   Pulapki b;
   Otoczenie okno;
   int64_t& zegar = okno.ms;
-  SterowanieBiegiem s{j, plytka, b, p.mapa, okno, okno};
+  SterowanieBiegiem s{*p.maszyna, b, p.mapa, okno, okno};
 };
 
 // CODE past the program is zero: NOPs of one cycle, so the cycles run equal the budget.
@@ -58,26 +58,26 @@ TEST_F(Bieg, TickRefillsOnlyTheMillisecondsPartOfTheDelay) {
     s.Run();
     zegar += c.opoznienie;
     s.TickCiagly();
-    EXPECT_EQ(j.LicznikCykli, c.cykle);
-    EXPECT_EQ(j.BudzetCykli, 0);
-    EXPECT_EQ(j.CzasOdniesienia, c.cykle ? zegar : 10'000);
+    EXPECT_EQ(j.Cykle, c.cykle);
+    EXPECT_EQ(s.Budzet(), 0);
+    EXPECT_EQ(s.CzasOdniesienia(), c.cykle ? zegar : 10'000);
     // A delay with no milliseconds part keeps accumulating towards the next tick.
     zegar += 500;
     s.TickCiagly();
-    EXPECT_EQ(j.LicznikCykli, c.cykle + 500'000);
+    EXPECT_EQ(j.Cykle, c.cykle + 500'000);
   }
 }
 
 TEST_F(Bieg, LastInstructionOfATickRunsWholeAndTheDeficitIsPaidNext) {
   Start({"  mul ab"});
   s.Run();
-  j.BudzetCykli = 3;
+  s.UstawBudzet(3);
   s.TickCiagly();  // same millisecond: no refill
-  EXPECT_EQ(j.BudzetCykli, -1);
-  EXPECT_EQ(j.LicznikCykli, 4u);
+  EXPECT_EQ(s.Budzet(), -1);
+  EXPECT_EQ(j.Cykle, 4u);
   zegar += 1;
   s.TickCiagly();
-  EXPECT_EQ(j.LicznikCykli, 4u + 999u);
+  EXPECT_EQ(j.Cykle, 4u + 999u);
 }
 
 TEST_F(Bieg, BreakpointStopsBeforeItsInstructionAndTheNextRunGoesOn) {
@@ -91,15 +91,15 @@ TEST_F(Bieg, BreakpointStopsBeforeItsInstructionAndTheNextRunGoesOn) {
   EXPECT_FALSE(okno.ciagly || okno.krokowy || s.TimerCiagly() || s.TimerKrokowy());
   EXPECT_EQ(okno.linie.back(), 2);
   EXPECT_EQ(okno.diody, 0);
-  EXPECT_EQ(j.BudzetCykli, 500'000 - 3);
+  EXPECT_EQ(s.Budzet(), 500'000 - 3);
   // The next Run spends what is left, starting with the instruction stopped at.
   s.Run();
   s.TickCiagly();
   EXPECT_EQ(j.Rejestr(7), 2);
   EXPECT_EQ(j.PC, 3);
-  EXPECT_EQ(j.BudzetCykli, 500'000 - 7);
+  EXPECT_EQ(s.Budzet(), 500'000 - 7);
   s.ResetKelbry();
-  EXPECT_EQ(j.BudzetCykli, 0);
+  EXPECT_EQ(s.Budzet(), 0);
 }
 
 // Slices of the continuous run keep the tick's arithmetic: 1,000 cycles a
@@ -107,7 +107,7 @@ TEST_F(Bieg, BreakpointStopsBeforeItsInstructionAndTheNextRunGoesOn) {
 TEST_F(Bieg, ShortSlicesKeepTheBudgetArithmetic) {
   Start({"petla: mul ab", "  sjmp petla"});  // 4 + 2 cycles a turn
   s.Run();
-  j.BudzetCykli = 3;
+  s.UstawBudzet(3);
   const struct {
     int64_t ms;
     uint32_t cykle;  // executed in the slice
@@ -123,16 +123,16 @@ TEST_F(Bieg, ShortSlicesKeepTheBudgetArithmetic) {
   };
   for (const auto& c : przypadki) {
     SCOPED_TRACE(c.ms);
-    const uint32_t przed = j.LicznikCykli;
+    const uint64_t przed = j.Cykle;
     zegar += c.ms;
     s.TickCiagly();
-    EXPECT_EQ(j.LicznikCykli - przed, c.cykle);
-    EXPECT_EQ(j.BudzetCykli, c.budzet);
+    EXPECT_EQ(j.Cykle - przed, c.cykle);
+    EXPECT_EQ(s.Budzet(), c.budzet);
   }
   EXPECT_EQ(okno.diody, 7);  // the LEDs follow every slice
   // F12 clears what is left.
   s.ResetKelbry();
-  EXPECT_EQ(j.BudzetCykli, 0);
+  EXPECT_EQ(s.Budzet(), 0);
 }
 
 TEST_F(Bieg, ABreakpointEndsTheSliceAtOnce) {
@@ -142,18 +142,15 @@ TEST_F(Bieg, ABreakpointEndsTheSliceAtOnce) {
   zegar += 10;
   s.TickCiagly();
   EXPECT_EQ(j.PC, 3);
-  EXPECT_EQ(j.LicznikCykli, 3u);
-  EXPECT_EQ(j.BudzetCykli, 10'000 - 3);
+  EXPECT_EQ(j.Cykle, 3u);
+  EXPECT_EQ(s.Budzet(), 10'000 - 3);
   EXPECT_FALSE(s.TimerCiagly());
   EXPECT_EQ(okno.diody, 0);
 }
 
 // The board beside run control: typed keys reach a polling program between
 // the instructions, and the key bytes are restored before every run.
-class BiegZPlytka : public Bieg {
- protected:
-  void SetUp() override { PodlaczPlytke(j, plytka); }
-};
+using BiegZPlytka = Bieg;
 
 TEST_F(BiegZPlytka, KeysTypedAtOnceReachAPollingProgramOneAMillisecond) {
   // Stores every received character from 40h on.
@@ -172,7 +169,7 @@ TEST_F(BiegZPlytka, KeysTypedAtOnceReachAPollingProgramOneAMillisecond) {
   plytka.WpiszKlawiszPC(0x64);
   plytka.WpiszKlawiszPC(0x65);
   EXPECT_EQ(j.Data[sfr::SBUF], 0x64);
-  j.LicznikCykli += 1000;
+  j.Cykle += 1000;
   s.StepInto();
   EXPECT_EQ(j.Data[sfr::SBUF], 0x65);
 }
@@ -202,8 +199,7 @@ TEST_F(BiegZPlytka, KeyBytesAreRestoredBeforeEverySliceOnlyWhileTheBoardShowsThe
 // are all recorded; a step back undoes one instruction with the LCD, and a
 // board reset or the editing mode empties it.
 TEST_F(BiegZPlytka, StepBackUndoesEveryWayOfRunningAndResetsEmptyIt) {
-  HistoriaKrokow h(j, plytka);
-  s.UstawHistorie(&h);
+  HistoriaKrokow& h = p.maszyna->historia();
   Start({"  mov dptr,#0FFF2h", "petla: mov a,#41h", "  movx @dptr,a", "  inc 30h", "  acall podpr",
          "  sjmp petla", "podpr: inc 31h", "  ret"});
   EXPECT_TRUE(h.Wlaczona());
@@ -213,7 +209,7 @@ TEST_F(BiegZPlytka, StepBackUndoesEveryWayOfRunningAndResetsEmptyIt) {
     Lcd lcd = plytka.lcd;
     lcd.Wersja = 0;
     const auto* bajty = reinterpret_cast<const uint8_t*>(&lcd);
-    return std::tuple(j.PC, j.Data, j.LicznikCykli, std::vector<uint8_t>(bajty, bajty + sizeof lcd));
+    return std::tuple(j.PC, j.Data, j.Cykle, std::vector<uint8_t>(bajty, bajty + sizeof lcd));
   };
   s.StepInto();
   const auto poPierwszym = stan();
@@ -291,7 +287,7 @@ TEST_F(Bieg, StepOverRunsACallToItsReturnPointWithinTenMillionCycles) {
     j.PC = c.pc;
     s.StepOver();
     EXPECT_EQ(j.PC, c.pcPo);
-    EXPECT_EQ(j.LicznikCykli, c.cykle);
+    EXPECT_EQ(j.Cykle, c.cykle);
     EXPECT_EQ(okno.komunikaty, c.komunikaty);
   }
 }
@@ -304,12 +300,12 @@ TEST_F(Bieg, ZeroCycleCodeEndsTicksAndStepsOver) {
   zegar += 500;
   s.TickCiagly();
   EXPECT_EQ(okno.diody, 1);
-  EXPECT_LE(j.BudzetCykli, 0);
+  EXPECT_LE(s.Budzet(), 0);
   j.Code[0xFFFF] = 0x00;  // one NOP in 64 K
   zegar += 500;
   s.TickCiagly();
   EXPECT_EQ(okno.diody, 2);
-  EXPECT_LT(j.LicznikCykli, 1000u);
+  EXPECT_LT(j.Cykle, 1000u);
   j.Code[0x0100] = 0x12, j.Code[0x0101] = 0x02, j.Code[0x0102] = 0x00;  // LCALL 0200h
   j.PC = 0x0100;
   s.StepOver();
@@ -338,12 +334,11 @@ TEST_F(Bieg, EnteringEmulationResetsTheBoard) {
   s.UstawTrybEmulacji(false, 1);
   s.Run();
   EXPECT_FALSE(okno.ciagly);  // editing mode: the window assembles first
-  j.PC = 0x1234, j.LicznikCykli = 5, j.SekundyJadra = 6, j.BudzetCykli = 7, j.CzasOdniesienia = 8;
-  ASSERT_FALSE(plytka.lcd.Flagi.WyswietlaczWlaczony);
+  j.PC = 0x1234, j.Cykle = 5, s.UstawBudzet(7);
+  plytka.lcd.Rozkaz(0x08);  // display off
   s.UstawTrybEmulacji(true, 1);
   EXPECT_TRUE(plytka.lcd.Flagi.WyswietlaczWlaczony);  // the LCD ran its start sequence
-  EXPECT_EQ((std::array<int64_t, 5>{j.PC, j.LicznikCykli, j.SekundyJadra, j.BudzetCykli, j.CzasOdniesienia}),
-            (std::array<int64_t, 5>{}));
+  EXPECT_EQ((std::array<int64_t, 3>{j.PC, static_cast<int64_t>(j.Cykle), s.Budzet()}), (std::array<int64_t, 3>{}));
 }
 
 // Rows place code on lines 2, 5 and 9; the equ rows hold values, not addresses.
@@ -364,26 +359,34 @@ TEST_F(Bieg, MovingPcAndMarkingTheCurrentLineUseCodeRowsOnly) {
   EXPECT_EQ(okno.linie, (std::vector<int>{5}));  // not the value 2 of line 10; nothing at 5 or 40h
 }
 
+// The seconds already shown and the cycles past them: the clock reads
+// sekundy * 1,000,000 + cykle. A tick leaves the clock alone.
 TEST_F(Bieg, StatusTickShowsTheCountersThenTurnsAMillionCyclesIntoASecond) {
   const struct {
     uint32_t cykle, sekundy;
     const char *tekstCykli, *tekstCzasu;
-    uint32_t cyklePo, sekundyPo;
+    const char* nastepneCykle;  // the next tick's count
   } przypadki[] = {
-      {1'234'567, 0, "Cykle= 1234567", "Czas dzial. jadra: 00:00:01.234", 234'567, 1},
-      {5'000, 3'725, "Cykle= 5000", "Czas dzial. jadra: 01:02:05.005", 5'000, 3'725},
-      {1'000'000, 59, "Cykle= 1000000", "Czas dzial. jadra: 00:00:59.1000", 1'000'000, 59},
-      {3'000'001, 0, "Cykle= 3000001", "Czas dzial. jadra: 00:00:01.2000", 2'000'001, 1},
-      {45'000, 360'000, "Cykle= 45000", "Czas dzial. jadra: 100:00:00.045", 45'000, 360'000},
+      {1'234'567, 0, "Cykle= 1234567", "Czas dzial. jadra: 00:00:01.234", "Cykle= 234567"},
+      {5'000, 3'725, "Cykle= 5000", "Czas dzial. jadra: 01:02:05.005", "Cykle= 5000"},
+      {1'000'000, 59, "Cykle= 1000000", "Czas dzial. jadra: 00:00:59.1000", "Cykle= 1000000"},
+      {3'000'001, 0, "Cykle= 3000001", "Czas dzial. jadra: 00:00:01.2000", "Cykle= 2000001"},
+      {45'000, 360'000, "Cykle= 45000", "Czas dzial. jadra: 100:00:00.045", "Cykle= 45000"},
   };
   for (const auto& c : przypadki) {
-    j.LicznikCykli = c.cykle, j.SekundyJadra = c.sekundy;
-    const TekstyStatusu t = s.TickStatusu();
+    LicznikStatusu l(c.sekundy);
+    const uint64_t zegarMaszyny = uint64_t{c.sekundy} * 1'000'000 + c.cykle;
+    const TekstyStatusu t = l.Tick(zegarMaszyny);
     EXPECT_EQ(t.Cykle, c.tekstCykli);
     EXPECT_EQ(t.Czas, c.tekstCzasu);
-    EXPECT_EQ(j.LicznikCykli, c.cyklePo);
-    EXPECT_EQ(j.SekundyJadra, c.sekundyPo);
+    EXPECT_EQ(l.Tick(zegarMaszyny).Cykle, c.nastepneCykle);
   }
+  // A step back across a second already shown takes the second back.
+  LicznikStatusu l(2);
+  EXPECT_EQ(l.Tick(1'999'990).Czas, "Czas dzial. jadra: 00:00:01.999");
+  j.Cykle = 1'234'567;
+  s.TickStatusu();
+  EXPECT_EQ(j.Cykle, 1'234'567u);
   j.PC = 0x0100, j.Code[0x0100] = 0x74;
   EXPECT_EQ(s.TickStatusu().CaretPos, "  PC= 256  CODE[PC]= 74");
   EXPECT_EQ(TekstPC(0xFFFF, 0x0A), "  PC= 65535  CODE[PC]= 0A");

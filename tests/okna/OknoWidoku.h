@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "views/Maszyna.h"
+#include "views/MaszynaZAsemblerem.h"
 
 namespace kelbra::test {
 

@@ -88,8 +88,8 @@ class Kelbra : public ::testing::Test {
   PulsOdswiezania* puls() { return kelbra.findChild<PulsOdswiezania*>("TimerZezwolenieNaOdswierzanie"); }
   QTimer* timerKursor() { return kelbra.findChild<QTimer*>("TimerKursor"); }
 
-  PlytkaKelbra plytka;
-  Tokno_edycji_rozkazow okno{plytka};
+  Tokno_edycji_rozkazow okno;
+  PlytkaKelbra& plytka = okno.plytka();
   Ttabela_rozkazy tabela;
   TFormKelbra kelbra{plytka};
   TFormOgraniczeniEmulatora prn;
@@ -243,7 +243,7 @@ TEST_F(Kelbra, PcKeysArriveInSbufWithRiAndTheFieldShowsTheirName) {
   for (const auto& p : przypadki) {
     j().Data[sfr::SCON] = 0x50;
     // The serial line is idle again a thousand cycles after a key.
-    j().LicznikCykli += 1000;
+    j().Cykle += 1000;
     if (p.modyfikatory == Qt::NoModifier) {
       QTest::sendKeyEvent(QTest::Click, pole, p.klawisz, p.tekst, Qt::NoModifier);
     } else {
@@ -260,7 +260,7 @@ TEST_F(Kelbra, PcKeysArriveInSbufWithRiAndTheFieldShowsTheirName) {
   EXPECT_FALSE(okno.sterowanie().TrybEmulacji());
   // A key the table does not know, typing nothing, delivers nothing.
   j().Data[sfr::SCON] = 0;
-  j().LicznikCykli += 1000;
+  j().Cykle += 1000;
   QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_unknown, "", Qt::NoModifier);
   EXPECT_EQ(j().Data[sfr::SCON], 0);
 }
@@ -433,11 +433,11 @@ TEST_F(Kelbra, KeysTypedInPauseWaitTheirTurn) {
   EXPECT_EQ(pole->text(), "b");
   EXPECT_EQ(plytka.KolejkaPC.Rozmiar(), 1u);
   // A thousand cycles of step into later, the next key is in.
-  const uint64_t wpisany = CykleMaszyny(j());
-  while (j().Data[sfr::SBUF] != 0x62 && CykleMaszyny(j()) < wpisany + 2000)
+  const uint64_t wpisany = j().Cykle;
+  while (j().Data[sfr::SBUF] != 0x62 && j().Cykle < wpisany + 2000)
     okno.findChild<QAction*>("StepInto1")->trigger();
   EXPECT_EQ(j().Data[sfr::SBUF], 0x62);
-  EXPECT_GE(CykleMaszyny(j()), wpisany + 1000);
+  EXPECT_GE(j().Cykle, wpisany + 1000);
 }
 
 // Idle, nothing in the program wakes more often than the status line.

@@ -74,8 +74,8 @@ class OknoEdycji : public ::testing::Test {
                       QPoint(40, edytor()->GoraLiniiWWidoku(y) + h / 2));
   }
 
-  PlytkaKelbra plytka;
-  Tokno_edycji_rozkazow okno{plytka};
+  Tokno_edycji_rozkazow okno;
+  PlytkaKelbra& plytka = okno.plytka();
   Ttabela_rozkazy tabela;
   TFormOgraniczeniEmulatora prn;
   QStringList komunikaty;
@@ -263,11 +263,11 @@ TEST_F(OknoEdycji, PulapkaZatrzymujeBiegINastepnyRunIdzieDalej) {
   EXPECT_EQ(zaznaczenie(), "");
   EXPECT_EQ(okno.LiniaStrzalki(), 3);
   // The next Run executes the instruction and stops there again a loop later.
-  const uint32_t cykle = okno.jadro().LicznikCykli;
+  const uint64_t cykle = okno.jadro().Cykle;
   klawisz(Qt::Key_F9, Qt::ControlModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !timer("TimerPracaCiaglaJadra")->isActive(); }, 3000));
   EXPECT_EQ(okno.jadro().PC, 5);
-  EXPECT_GT(okno.jadro().LicznikCykli, cykle + 40);
+  EXPECT_GT(okno.jadro().Cykle, cykle + 40);
   // F5 again removes it.
   kliknijLinie(3);
   klawisz(Qt::Key_F5);

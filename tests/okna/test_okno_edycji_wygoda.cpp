@@ -113,11 +113,11 @@ class Wygoda : public ::testing::Test {
     Lcd lcd = plytka.lcd;
     lcd.Wersja = 0;
     const auto* bajty = reinterpret_cast<const uint8_t*>(&lcd);
-    return std::tuple(j.PC, j.Data, j.Xdata, CykleMaszyny(j), std::vector<uint8_t>(bajty, bajty + sizeof lcd));
+    return std::tuple(j.PC, j.Data, j.Xdata, j.Cykle, std::vector<uint8_t>(bajty, bajty + sizeof lcd));
   }
 
-  PlytkaKelbra plytka;
-  Tokno_edycji_rozkazow okno{plytka};
+  Tokno_edycji_rozkazow okno;
+  PlytkaKelbra& plytka = okno.plytka();
   QStringList zdarzenia;
   QMessageBox::StandardButton odpowiedz = QMessageBox::No;
   QString doOtwarcia;
@@ -544,7 +544,7 @@ TEST_F(Pomoce, F4PokazujeWynikINieRuszaMaszynyStudenta) {
 
   EXPECT_TRUE(okno.sterowanie().TrybEmulacji());
   EXPECT_EQ(okno.jadro().PC, 3);
-  EXPECT_EQ(okno.jadro().LicznikCykli, przed.LicznikCykli);
+  EXPECT_EQ(okno.jadro().Cykle, przed.Cykle);
   EXPECT_EQ(okno.jadro().Data, przed.Data);
   EXPECT_EQ(okno.jadro().Xdata, przed.Xdata);
   EXPECT_FALSE(plytka.KlStatycznyWcisniety(0));

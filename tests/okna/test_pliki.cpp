@@ -106,8 +106,8 @@ class Pliki : public ::testing::Test {
     EXPECT_EQ(okno.NazwaPliku(), sciezka);
   }
 
-  PlytkaKelbra plytka;
-  Tokno_edycji_rozkazow okno{plytka};
+  Tokno_edycji_rozkazow okno;
+  PlytkaKelbra& plytka = okno.plytka();
   Ttabela_rozkazy tabela;
   QWidget kelbra, rejestry, sfr, pamiec;
   std::array<int32_t, 4> sekcje{};

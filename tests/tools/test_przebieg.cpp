@@ -23,8 +23,7 @@ class Przebieg : public ::testing::Test {
     Asembler asembler(*j);
     const WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(linie);
     ASSERT_FALSE(w.FlagaBledu) << (w.Bledy.empty() ? "" : w.Bledy[0]);
-    PodlaczPlytke(*j, *plytka);
-    StartEmulacji(*j, *plytka);
+    m->ResetPlytki();
   }
   // Runs with the events given as script lines ("" for no scripted input).
   WynikPrzebiegu Uruchom(uint64_t cykle, const std::string& skrypt, const Slad& slad = {}, uint64_t doSladu = 0) {
@@ -38,7 +37,7 @@ class Przebieg : public ::testing::Test {
     u.Zdarzenia = &lista;
     u.Slad = doSladu;
     u.SladOd = sladOd;
-    return wsad::Uruchom(*j, *plytka, u, slad);
+    return wsad::Uruchom(*m, u, slad);
   }
   // The key byte at the start of every instruction, by the cycle it starts at.
   std::vector<std::pair<uint64_t, uint8_t>> BajtyNaStarcie(uint64_t cykle, const std::string& skrypt, uint16_t adres) {
@@ -47,8 +46,9 @@ class Przebieg : public ::testing::Test {
     return widziane;
   }
 
-  std::unique_ptr<Jadro> j = std::make_unique<Jadro>();
-  std::unique_ptr<PlytkaKelbra> plytka = std::make_unique<PlytkaKelbra>();
+  std::unique_ptr<Maszyna> m = std::make_unique<Maszyna>();
+  Jadro* j = &m->jadro();
+  PlytkaKelbra* plytka = &m->plytka();
   ListaZdarzen lista;
   std::optional<uint16_t> sladOd;
 };
@@ -170,7 +170,6 @@ TEST_F(Przebieg, TraceStartsAtTheFirstArrivalAndStopsAfterN) {
 
 TEST_F(Przebieg, ZeroCycleCodeEndsTheRun) {
   std::fill(j->Code.begin(), j->Code.end(), 0xA5);
-  PodlaczPlytke(*j, *plytka);
   const WynikPrzebiegu w = Uruchom(10, "5 key S1\n");
   EXPECT_EQ(w.Cykle, 0u);
   EXPECT_EQ(w.Zastosowane, 0u);

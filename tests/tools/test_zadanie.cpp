@@ -217,12 +217,11 @@ const std::vector<std::string> Swiatlo = {
 };
 
 TEST(Zadanie, SprawdzaCiagWCyklachPrzedRozkazem) {
-  const auto j = std::make_unique<Jadro>();
-  const auto plytka = std::make_unique<PlytkaKelbra>();
+  const auto m = std::make_unique<Maszyna>();
+  Jadro* const j = &m->jadro();
+  PlytkaKelbra* const plytka = &m->plytka();
   ASSERT_FALSE(Asembler(*j).Analizuj_kod_asemblera(Swiatlo).FlagaBledu);
-  PodlaczPlytke(*j, *plytka);
-  j->ResetJadra();
-  plytka->ResetPlytki();
+  m->ResetPlytki();
   std::vector<Oczekiwanie> oczekiwania;
   for (const char* zapis : {"P1=FF@0", "P1=FF@1", "P1=FE@2", "P1=FE@103", "P1=FD@104", "P1=FB@206", "P1=F7@308",
                             "P1=FE@1", "P1=EF@100000", "P1=FD"}) {
@@ -239,7 +238,7 @@ TEST(Zadanie, SprawdzaCiagWCyklachPrzedRozkazem) {
     wywolania.push_back(k);
     s.WCyklu(k, *j, plytka->lcd);
   };
-  const WynikPrzebiegu w = Uruchom(*j, *plytka, u);
+  const WynikPrzebiegu w = Uruchom(*m, u);
   s.NaKoncu(w.Cykle, *j, plytka->lcd);
   EXPECT_EQ(wywolania, (std::vector<uint64_t>{0, 1, 2, 3, 4}));
   std::vector<std::string> linie;

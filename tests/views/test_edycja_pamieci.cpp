@@ -7,7 +7,7 @@
 #include <string>
 
 #include "EdycjaPamieci.h"
-#include "views/Maszyna.h"
+#include "views/MaszynaZAsemblerem.h"
 
 namespace kelbra {
 namespace {

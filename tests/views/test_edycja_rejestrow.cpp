@@ -5,7 +5,7 @@
 #include <string>
 
 #include "EdycjaRejestrow.h"
-#include "views/Maszyna.h"
+#include "views/MaszynaZAsemblerem.h"
 
 namespace kelbra {
 namespace {

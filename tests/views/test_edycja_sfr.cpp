@@ -6,7 +6,7 @@
 #include <string>
 
 #include "EdycjaSfr.h"
-#include "views/Maszyna.h"
+#include "views/MaszynaZAsemblerem.h"
 
 namespace kelbra {
 namespace {

@@ -1,0 +1,83 @@
+#pragma once
+// The emulated Kelbra board as one object: the 8051 core, the board model
+// with its LCD and the step history, wired together here and never moved,
+// since each keeps references into the others. One power-on, one board
+// reset, one clock (Jadro::Cykle) and one loop that runs instructions;
+// the main window, the task check, the batch runner, the benchmarks and the
+// tests each own a machine and run it through Biegnij.
+
+#include <cstdint>
+
+#include "HistoriaKrokow.h"
+#include "Jadro.h"
+#include "Plytka.h"
+#include "TablicaRozkazow.h"
+
+namespace kelbra {
+
+class Maszyna {
+ public:
+  // Power-on: the core's reset values, the board attached with its key
+  // bytes FFh and the LCD's start sequence, the history off.
+  Maszyna();
+  Maszyna(const Maszyna&) = delete;
+  Maszyna& operator=(const Maszyna&) = delete;
+
+  Jadro& jadro() { return jadro_; }
+  const Jadro& jadro() const { return jadro_; }
+  PlytkaKelbra& plytka() { return plytka_; }
+  const PlytkaKelbra& plytka() const { return plytka_; }
+  HistoriaKrokow& historia() { return historia_; }
+  const HistoriaKrokow& historia() const { return historia_; }
+  // Machine cycles since the last board reset.
+  uint64_t Cykl() const { return jadro_.Cykle; }
+
+  // The board reset, which entering the emulation mode also is: the core's
+  // reset values, the clock at 0, the LCD's start sequence, typed PC keys
+  // dropped, the history emptied. Keys, indicators and the rest of the
+  // memory stay as they are.
+  void ResetPlytki();
+
+  // Runs instructions while `budzet` is above 0 and the clock is below
+  // `doCyklu`. Each costs its cycles, an A5h one, so code made of A5h still
+  // ends a run. The key bytes are restored first when the board shows them;
+  // a PC key due goes to SBUF before each instruction. After each,
+  // `stop(jadro)` true ends the run and Biegnij returns true. The history
+  // records every instruction while it is on; the plain loop is a separate
+  // instantiation, so it pays nothing for it.
+  template <class Stop>
+  bool Biegnij(int64_t& budzet, uint64_t doCyklu, Stop&& stop) {
+    plytka_.PrzedBiegiem();
+    return historia_.Wlaczona() ? Petla<true>(budzet, doCyklu, stop) : Petla<false>(budzet, doCyklu, stop);
+  }
+  // One instruction, as a step command runs it.
+  int32_t Krok() {
+    const uint64_t przed = jadro_.Cykle;
+    int64_t jeden = 1;
+    Biegnij(jeden, UINT64_MAX, [](const Jadro&) { return false; });
+    return static_cast<int32_t>(jadro_.Cykle - przed);
+  }
+
+ private:
+  template <bool Zapis, class Stop>
+  bool Petla(int64_t& budzet, uint64_t doCyklu, Stop& stop) {
+    uint64_t dostawa = plytka_.NastepnaDostawaPC(jadro_.Cykle);
+    while (budzet > 0 && jadro_.Cykle < doCyklu) {
+      if (jadro_.Cykle >= dostawa) {
+        plytka_.DostarczKlawiszPC(jadro_.Cykle);
+        dostawa = plytka_.NastepnaDostawaPC(jadro_.Cykle);
+      }
+      const int32_t n = Zapis ? historia_.KrokZapisany() : jadro_.KrokJadra();
+      budzet -= KosztKroku(n);
+      // Whatever watches the machine instruction by instruction goes here.
+      if (stop(static_cast<const Jadro&>(jadro_))) return true;
+    }
+    return false;
+  }
+
+  Jadro jadro_;
+  PlytkaKelbra plytka_;
+  HistoriaKrokow historia_{jadro_, plytka_};
+};
+
+}  // namespace kelbra
