@@ -52,6 +52,17 @@ TEST(KelbraBatch, ZrzutMaUstalonaPostac) {
   EXPECT_EQ(linie, 1 + 16 + 8 + 3 + 2);
 }
 
+// A stop address the program never reaches is a failed check, not a
+// successful run to the cycle limit.
+TEST(KelbraBatch, NieosiagnietyAdresDajeKod3) {
+  PlikTymczasowy p("petla.asm", "mov a,#5\r\nsjmp $\r\n");
+  const Wynik w = Uruchom("--until-pc 0100 --cycles 1000 " + p.Sciezka());
+  EXPECT_EQ(w.kod, 3) << w.wyjscie;
+  EXPECT_NE(w.wyjscie.find("Nie osiagnieto adresu --until-pc 0100, przebieg skonczyl sie w cyklu 1001"),
+            std::string::npos)
+      << w.wyjscie;
+}
+
 TEST(KelbraBatch, BledyAsemblacjiDajaKod1) {
   PlikTymczasowy p("blad.asm", "mov a,#5\r\nfoo bar\r\n");
   const Wynik w = Uruchom(p.Sciezka());
