@@ -6,6 +6,7 @@
 // the main window, the task check, the batch runner, the benchmarks and the
 // tests each own a machine and run it through Biegnij.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "HistoriaKrokow.h"
@@ -61,18 +62,29 @@ class Maszyna {
  private:
   template <bool Zapis, class Stop>
   bool Petla(int64_t& budzet, uint64_t doCyklu, Stop& stop) {
+    // One comparison of the clock per instruction: against the nearer of
+    // the limit and the next PC key.
+    int64_t zostalo = budzet;
     uint64_t dostawa = plytka_.NastepnaDostawaPC(jadro_.Cykle);
-    while (budzet > 0 && jadro_.Cykle < doCyklu) {
-      if (jadro_.Cykle >= dostawa) {
+    uint64_t granica = std::min(doCyklu, dostawa);
+    bool zatrzymany = false;
+    while (zostalo > 0) {
+      if (jadro_.Cykle >= granica) {
+        if (jadro_.Cykle >= doCyklu) break;
         plytka_.DostarczKlawiszPC(jadro_.Cykle);
         dostawa = plytka_.NastepnaDostawaPC(jadro_.Cykle);
+        granica = std::min(doCyklu, dostawa);
       }
       const int32_t n = Zapis ? historia_.KrokZapisany() : jadro_.KrokJadra();
-      budzet -= KosztKroku(n);
+      zostalo -= KosztKroku(n);
       // Whatever watches the machine instruction by instruction goes here.
-      if (stop(static_cast<const Jadro&>(jadro_))) return true;
+      if (stop(static_cast<const Jadro&>(jadro_))) {
+        zatrzymany = true;
+        break;
+      }
     }
-    return false;
+    budzet = zostalo;
+    return zatrzymany;
   }
 
   Jadro jadro_;
