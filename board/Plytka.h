@@ -56,7 +56,7 @@ class PlytkaKelbra final : public ZapisXdata {
   // program wrote there.
   bool KopiaKlawiszy = false;
 
-  // The main window's first showing: views of the machine state and the
+  // The power-on: views of the machine state and the
   // addresses, the three key bytes set to FFh, the LCD power-on sequence.
   void PierwszePokazanie(std::array<uint8_t, 256>& data, std::array<uint8_t, 65536>& xdata,
                          const AdresyPlytki& adresy = {});

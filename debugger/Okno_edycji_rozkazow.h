@@ -17,9 +17,9 @@
 #include <QMessageBox>
 
 #include "Asembler.h"
+#include "DokumentZrodlowy.h"
 #include "Jadro.h"
 #include "Maszyna.h"
-#include "DokumentZrodlowy.h"
 #include "Odzysk.h"
 #include "Pulapki.h"
 #include "SterowanieBiegiem.h"

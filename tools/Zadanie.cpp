@@ -6,8 +6,8 @@
 #include "Asembler.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
-#include "PlikZrodlowy.h"
 #include "Maszyna.h"
+#include "PlikZrodlowy.h"
 #include "PrzebiegProgramu.h"
 
 namespace kelbra::wsad {
