@@ -454,7 +454,6 @@ TEST(PlikiOdzysk, TekstWracaPoAwarii) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("nop\r\n");
   }
-  PlytkaKelbra plytka;
   QStringList pytania;
   QMessageBox::StandardButton odpowiedz = QMessageBox::Yes;
   const auto pokaz = [&](Tokno_edycji_rozkazow& okno) {
@@ -470,7 +469,7 @@ TEST(PlikiOdzysk, TekstWracaPoAwarii) {
   for (const QString& nazwa : {QString(), plik}) {
     SCOPED_TRACE(nazwa.toStdString());
     {
-      auto okno = std::make_unique<Tokno_edycji_rozkazow>(plytka);
+      auto okno = std::make_unique<Tokno_edycji_rozkazow>();
       ASSERT_TRUE(pokaz(*okno));
       if (!nazwa.isEmpty()) {
         ASSERT_TRUE(okno->OtworzPlik(nazwa));
@@ -483,7 +482,7 @@ TEST(PlikiOdzysk, TekstWracaPoAwarii) {
     }
     pytania.clear();
     odpowiedz = QMessageBox::Yes;
-    Tokno_edycji_rozkazow okno(plytka);
+    Tokno_edycji_rozkazow okno;
     ASSERT_TRUE(pokaz(okno));
     if (nazwa.isEmpty()) {
       EXPECT_TRUE(okno.ZaproponujOdzysk());
@@ -501,7 +500,7 @@ TEST(PlikiOdzysk, TekstWracaPoAwarii) {
     odpowiedz = nazwa.isEmpty() ? QMessageBox::No : QMessageBox::Yes;
     okno.findChild<QAction*>(nazwa.isEmpty() ? "Nowy1" : "Zapisz1")->trigger();
     EXPECT_EQ(kopie(), 0);
-    Tokno_edycji_rozkazow nastepne(plytka);
+    Tokno_edycji_rozkazow nastepne;
     ASSERT_TRUE(pokaz(nastepne));
     EXPECT_FALSE(nastepne.ZaproponujOdzysk());
   }
