@@ -510,8 +510,7 @@ TEST(PlikiOdzysk, TekstWracaPoAwarii) {
 // Esc on a Tak/Nie question decides nothing, so a recovery question
 // dismissed in haste does not drop the text as "Nie" would.
 TEST(PlikiOdzysk, EscNaPytanieTakNieNieJestOdpowiedziaNie) {
-  PlytkaKelbra plytka;
-  Tokno_edycji_rozkazow okno(plytka);
+  Tokno_edycji_rozkazow okno;
   QTimer esc;
   QObject::connect(&esc, &QTimer::timeout, [] {
     if (QWidget* pytanie = QApplication::activeModalWidget()) QTest::keyClick(pytanie, Qt::Key_Escape);
