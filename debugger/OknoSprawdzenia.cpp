@@ -171,6 +171,7 @@ void TFormSprawdzenie::Pokaz(const wsad::WynikZadania& w, uint64_t limitCykli) {
     const size_t niespelnione = w.wyniki.size() - spelnione;
     for (size_t k = 0; k < wiersze.size(); ++k)
       DodajWiersz(k < niespelnione ? Niespelnione : Spelnione, Utf8DoQt(wiersze[k]));
+    if (!w.koniec.empty()) DodajWiersz(Informacja, Utf8DoQt(w.koniec));
     if (w.wyniki.empty())
       DodajWiersz(Informacja, "Zadanie nie ma żadnego oczekiwania (--expect): nie ma czego sprawdzić.");
     if (w.cykle >= limitCykli)
@@ -185,6 +186,24 @@ void TFormSprawdzenie::Pokaz(const wsad::WynikZadania& w, uint64_t limitCykli) {
   naglowek_->setPalette(pal);
   if (lista_->count() > 0) lista_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
   Dopasuj();
+}
+
+void TFormSprawdzenie::ZmiescNaEkranie(const QWidget& glowne, bool podOknem) {
+  const QScreen* ekran = glowne.screen();
+  if (!ekran) return;
+  auto ramka = [](const QWidget& w) {
+    const QRect z = w.frameGeometry();
+    const QRect g = w.geometry();
+    return QMargins(g.left() - z.left(), g.top() - z.top(), z.right() - g.right(), z.bottom() - g.bottom());
+  };
+  const QMargins wlasna = ramka(*this);
+  const QMargins obramowanie = isVisible() && !wlasna.isNull() ? wlasna : ramka(glowne);
+  const QSize rozmiar = size().grownBy(obramowanie);
+  const QRect obszar = ekran->availableGeometry();
+  QPoint gdzie = podOknem ? QPoint(glowne.frameGeometry().left(), glowne.frameGeometry().bottom() + 1) : pos();
+  gdzie.setX(std::clamp(gdzie.x(), obszar.left(), std::max(obszar.left(), obszar.right() + 1 - rozmiar.width())));
+  gdzie.setY(std::clamp(gdzie.y(), obszar.top(), std::max(obszar.top(), obszar.bottom() + 1 - rozmiar.height())));
+  move(gdzie);
 }
 
 void TFormSprawdzenie::keyPressEvent(QKeyEvent* e) {

@@ -29,6 +29,11 @@ class TFormSprawdzenie final : public QWidget {
   // that reached `limitCykli` gets a row saying it was cut short.
   void Pokaz(const wsad::WynikZadania& w, uint64_t limitCykli);
 
+  // Moves the window, frame included, wholly onto the screen of `glowne`:
+  // `podOknem` puts it first right under `glowne`. A window not shown yet
+  // has no frame, so it is taken to get one like `glowne`'s.
+  void ZmiescNaEkranie(const QWidget& glowne, bool podOknem);
+
   QListWidget* Lista() const { return lista_; }
   // The rows as the clipboard gets them, each after its mark; all of them
   // come after the caption.

@@ -518,6 +518,7 @@ void Tokno_edycji_rozkazow::Nowy1Click() {
   if (odpowiedz == QMessageBox::Cancel || (odpowiedz == QMessageBox::Yes && !Zapisz())) return;
   edytor_->clear();
   WyczyscPulapki();
+  ZamknijSprawdzenie();
   nazwaPliku_.clear();
   dokument_.Nowy();
   UstawTryb(false);
@@ -562,6 +563,7 @@ void Tokno_edycji_rozkazow::PokazPlik(const PlikZrodlowy& zrodlo, const QString&
   }
   edytor_->setPlainText(tekst);
   WyczyscPulapki();
+  ZamknijSprawdzenie();
   bledyDoPokazania_ = false;
   OdswiezPolecenia();
 }
@@ -666,6 +668,11 @@ void Tokno_edycji_rozkazow::TekstJakNaDysku(const QString& tekst) {
   timerKopii_->stop();
   zmianaBezKopii_ = false;
   if (edytor_->toPlainText() == tekst) odzysk_.Usun();
+}
+
+void Tokno_edycji_rozkazow::ZamknijSprawdzenie() {
+  // A check's result belongs to the text it checked.
+  if (sprawdzenie_) sprawdzenie_->close();
 }
 
 void Tokno_edycji_rozkazow::PokazBladPliku(const BladPliku& blad, const QString& sciezka) {
@@ -932,18 +939,10 @@ void Tokno_edycji_rozkazow::SprawdzZadanie1Click() {
     });
   }
   sprawdzenie_->Pokaz(w, LimitCykliZadania);
-  if (pierwszy) {
-    // First under this window, where it hides none of the text being
-    // corrected; over its lower part when the screen ends there.
-    QPoint gdzie(frameGeometry().left(), frameGeometry().bottom() + 1);
-    if (const QScreen* ekran = screen()) {
-      const QRect obszar = ekran->availableGeometry();
-      const QSize rozmiar = sprawdzenie_->frameGeometry().size();
-      gdzie.setY(std::min(gdzie.y(), obszar.bottom() + 1 - rozmiar.height()));
-      gdzie.setX(std::clamp(gdzie.x(), obszar.left(), std::max(obszar.left(), obszar.right() + 1 - rozmiar.width())));
-    }
-    sprawdzenie_->move(gdzie);
-  }
+  // First under this window, where it hides none of the text being
+  // corrected; over its lower part when the screen ends there. Shown
+  // again, it stays where the student left it, within the screen.
+  sprawdzenie_->ZmiescNaEkranie(*this, pierwszy || !sprawdzenie_->isVisible());
   PokazOkno(sprawdzenie_, false);
 }
 

@@ -247,6 +247,7 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   void PoZatrzymaniu();
   // A reset or a new mode: nothing is marked until the next stop.
   void NowyStan();
+  void ZamknijSprawdzenie();
 
   // Editor events.
   bool PrzedKlawiszem(QKeyEvent* e);

@@ -3,7 +3,9 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cstring>
 
+#include "PlikNaDysku.h"
 #include "UkladKelbry.h"
 
 namespace kelbra::wsad {
@@ -53,11 +55,23 @@ std::string ZapiszPng(const ObrazRgb& obraz, const std::string& sciezka) {
   opis.width = static_cast<png_uint_32>(obraz.Szerokosc);
   opis.height = static_cast<png_uint_32>(obraz.Wysokosc);
   opis.format = PNG_FORMAT_RGB;
-  if (png_image_write_to_file(&opis, sciezka.c_str(), 0, obraz.Piksele.data(), 0, nullptr) == 0) {
+  // Encoded in memory, then written as every file is, so that a full disk
+  // never leaves half a picture.
+  png_alloc_size_t rozmiar = 0;
+  std::string bajty;
+  if (png_image_write_get_memory_size(opis, rozmiar, 0, obraz.Piksele.data(), 0, nullptr) != 0) {
+    bajty.resize(rozmiar);
+    if (png_image_write_to_memory(&opis, bajty.data(), &rozmiar, 0, obraz.Piksele.data(), 0, nullptr) == 0)
+      bajty.clear();
+    bajty.resize(std::min<size_t>(bajty.size(), rozmiar));
+  }
+  if (bajty.empty()) {
     const std::string blad = opis.message;
     png_image_free(&opis);
     return "nie mozna zapisac " + sciezka + ": " + blad;
   }
+  if (const BladPliku blad = ZapiszPlik(sciezka, bajty); blad.rodzaj != BladPliku::Rodzaj::Brak)
+    return "nie mozna zapisac " + sciezka + ": " + std::strerror(blad.kod);
   return {};
 }
 

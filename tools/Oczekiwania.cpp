@@ -81,6 +81,20 @@ bool ZnakPusty(const Lcd& lcd, uint8_t kod) {
   return std::all_of(wzor.begin(), wzor.begin() + wiersze, [](uint8_t w) { return w == 0; });
 }
 
+// What a non-LCD expectation reads from the machine.
+int32_t WartoscWMaszynie(const Oczekiwanie& o, const Jadro& j) {
+  using R = Oczekiwanie::Rodzaj;
+  switch (o.rodzaj) {
+    case R::PC: return j.PC;
+    case R::Sfr:
+    case R::Data: return j.Data[o.adres & 0xFF];
+    case R::Idata: return o.adres < 0x80 ? j.Data[o.adres] : j.IdataGorna[o.adres & 0xFF];
+    case R::Xdata: return j.Xdata[o.adres];
+    case R::LiniaLcd: break;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::string CzytajOczekiwanie(std::string_view zapis, Oczekiwanie& o) {
@@ -93,12 +107,26 @@ std::string CzytajOczekiwanie(std::string_view zapis, Oczekiwanie& o) {
   const bool lcd = o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd;
   if (const size_t malpa = prawa.rfind('@'); blad.empty() && malpa != std::string_view::npos) {
     const std::string_view ogon = prawa.substr(malpa + 1);
-    const bool cyfry = !ogon.empty() && std::all_of(ogon.begin(), ogon.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const size_t kropki = ogon.find("..");
+    auto cyfry = [](std::string_view s) {
+      return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const bool przedzial =
+        kropki != std::string_view::npos && cyfry(ogon.substr(0, kropki)) && cyfry(ogon.substr(kropki + 2));
     // An LCD text may hold "@" itself; a value never does.
-    if (!lcd || cyfry) {
-      const auto cykl = LiczbaDziesietna(ogon);
-      if (cykl) o.cykl = *cykl;
-      else blad = "niepoprawny cykl \"" + std::string(ogon) + "\" (liczba dziesietna od 0)";
+    if (!lcd || cyfry(ogon) || przedzial) {
+      if (kropki != std::string_view::npos) {
+        const auto od = LiczbaDziesietna(ogon.substr(0, kropki));
+        const auto doC = LiczbaDziesietna(ogon.substr(kropki + 2));
+        if (!od || !doC) blad = "niepoprawny przedzial cykli \"" + std::string(ogon) + "\" (OD..DO, liczby dziesietne)";
+        else if (*od > *doC) blad = "pusty przedzial cykli \"" + std::string(ogon) + "\" (OD wiekszy niz DO)";
+        o.cykl = od;
+        o.doCyklu = doC;
+      } else {
+        const auto cykl = LiczbaDziesietna(ogon);
+        if (cykl) o.cykl = *cykl;
+        else blad = "niepoprawny cykl \"" + std::string(ogon) + "\" (liczba dziesietna od 0)";
+      }
       prawa = prawa.substr(0, malpa);
     }
   }
@@ -134,15 +162,7 @@ WynikOczekiwania ZbadajOczekiwanie(const Oczekiwanie& o, const Jadro& j, const L
     else if (o.adres >= lcd.LiczbaLinii) w.powod = WynikOczekiwania::Powod::LiniaNiewyswietlana;
     return w;
   }
-  int32_t jest = 0;
-  switch (o.rodzaj) {
-    case R::PC: jest = j.PC; break;
-    case R::Sfr:
-    case R::Data: jest = j.Data[o.adres & 0xFF]; break;
-    case R::Idata: jest = o.adres < 0x80 ? j.Data[o.adres] : j.IdataGorna[o.adres & 0xFF]; break;
-    case R::Xdata: jest = j.Xdata[o.adres]; break;
-    case R::LiniaLcd: break;
-  }
+  const int32_t jest = WartoscWMaszynie(o, j);
   w.spelnione = jest == o.wartosc;
   w.jest = Szesnastkowo(jest, o.rodzaj == R::PC ? 4 : 2);
   return w;
@@ -165,29 +185,50 @@ std::string PoCyklach(uint64_t n) { return "po " + std::to_string(n) + (n == 1 ?
 
 }  // namespace
 
-std::string LiniaNiespelnionego(const Oczekiwanie& o, const WynikOczekiwania& w, uint64_t koniec) {
-  std::string linia = "Oczekiwano " + o.nazwa + "=" + Wartosc(o);
-  if (o.cykl) linia += " w cyklu " + std::to_string(*o.cykl);
-  if (!w.sprawdzone) return linia + ", przebieg skonczyl sie w cyklu " + std::to_string(koniec);
-  linia += ", jest " + Znaleziona(o, w);
+namespace {
+
+std::string Przedzial(const Oczekiwanie& o) { return std::to_string(*o.cykl) + ".." + std::to_string(*o.doCyklu); }
+
+std::string Powod(const WynikOczekiwania& w, bool polskie) {
   switch (w.powod) {
-    case WynikOczekiwania::Powod::WyswietlaczWylaczony: linia += " (wyswietlacz wylaczony)"; break;
-    case WynikOczekiwania::Powod::LiniaNiewyswietlana: linia += " (linia nie jest wyswietlana)"; break;
+    case WynikOczekiwania::Powod::WyswietlaczWylaczony:
+      return polskie ? " (wyświetlacz wyłączony)" : " (wyswietlacz wylaczony)";
+    case WynikOczekiwania::Powod::LiniaNiewyswietlana:
+      return polskie ? " (linia nie jest wyświetlana)" : " (linia nie jest wyswietlana)";
     case WynikOczekiwania::Powod::Brak: break;
   }
+  return {};
+}
+
+// A window's line, held or not: "LCD1 w cyklach 40000..50000: oczekiwano
+// "Klawisz: 3", ostatnio "Wcisnij klawisz"".
+std::string LiniaOkna(const Oczekiwanie& o, const WynikOczekiwania& w, uint64_t koniec, bool polskie) {
+  const std::string skonczyl = polskie ? "przebieg skończył się " + PoCyklach(koniec)
+                                       : "przebieg skonczyl sie w cyklu " + std::to_string(koniec);
+  std::string linia = o.nazwa + " w cyklach " + Przedzial(o) + ": ";
+  if (!w.sprawdzone) return linia + (polskie ? "nie sprawdzono, " : "oczekiwano " + Wartosc(o) + ", ") + skonczyl;
+  linia += "oczekiwano " + Wartosc(o);
+  if (w.spelnione) return linia + ", jest w cyklu " + std::to_string(w.wCyklu.value_or(0));
+  linia += ", ostatnio " + Znaleziona(o, w) + Powod(w, polskie);
+  if (koniec < *o.doCyklu) linia += " (" + skonczyl + ")";
   return linia;
 }
 
+}  // namespace
+
+std::string LiniaNiespelnionego(const Oczekiwanie& o, const WynikOczekiwania& w, uint64_t koniec) {
+  if (o.doCyklu) return LiniaOkna(o, w, koniec, false);
+  std::string linia = "Oczekiwano " + o.nazwa + "=" + Wartosc(o);
+  if (o.cykl) linia += " w cyklu " + std::to_string(*o.cykl);
+  if (!w.sprawdzone) return linia + ", przebieg skonczyl sie w cyklu " + std::to_string(koniec);
+  return linia + ", jest " + Znaleziona(o, w) + Powod(w, false);
+}
+
 std::string WierszSprawdzenia(const Oczekiwanie& o, const WynikOczekiwania& w, uint64_t koniec) {
+  if (o.doCyklu) return LiniaOkna(o, w, koniec, true);
   std::string wiersz = o.nazwa + (o.cykl ? " " + PoCyklach(*o.cykl) : std::string(" na końcu przebiegu")) + ": ";
   if (!w.sprawdzone) return wiersz + "nie sprawdzono, przebieg skończył się " + PoCyklach(koniec);
-  wiersz += "oczekiwano " + Wartosc(o) + ", jest " + Znaleziona(o, w);
-  switch (w.powod) {
-    case WynikOczekiwania::Powod::WyswietlaczWylaczony: wiersz += " (wyświetlacz wyłączony)"; break;
-    case WynikOczekiwania::Powod::LiniaNiewyswietlana: wiersz += " (linia nie jest wyświetlana)"; break;
-    case WynikOczekiwania::Powod::Brak: break;
-  }
-  return wiersz;
+  return wiersz + "oczekiwano " + Wartosc(o) + ", jest " + Znaleziona(o, w) + Powod(w, true);
 }
 
 std::optional<std::string> SprawdzOczekiwanie(const Oczekiwanie& o, const Jadro& j, const Lcd& lcd) {
@@ -198,17 +239,98 @@ std::optional<std::string> SprawdzOczekiwanie(const Oczekiwanie& o, const Jadro&
 
 Sprawdzanie::Sprawdzanie(const std::vector<Oczekiwanie>& oczekiwania)
     : oczekiwania_(oczekiwania), wyniki_(oczekiwania.size()) {
-  for (size_t i = 0; i < oczekiwania.size(); ++i)
-    if (oczekiwania[i].cykl) kolejnosc_.push_back(i);
+  for (size_t i = 0; i < oczekiwania.size(); ++i) {
+    if (oczekiwania[i].doCyklu) {
+      okna_.emplace_back();
+      okna_.back().i = i;
+    }
+    else if (oczekiwania[i].cykl) kolejnosc_.push_back(i);
+  }
   std::stable_sort(kolejnosc_.begin(), kolejnosc_.end(),
                    [&](size_t a, size_t b) { return *oczekiwania[a].cykl < *oczekiwania[b].cykl; });
-  for (size_t i : kolejnosc_)
-    if (cykle_.empty() || cykle_.back() != *oczekiwania[i].cykl) cykle_.push_back(*oczekiwania[i].cykl);
 }
 
-void Sprawdzanie::WCyklu(size_t k, const Jadro& j, const Lcd& lcd) {
-  for (; nastepny_ < kolejnosc_.size() && *oczekiwania_[kolejnosc_[nastepny_]].cykl <= cykle_[k]; ++nastepny_)
+uint64_t Sprawdzanie::Pierwsza() const {
+  uint64_t pierwsza = kolejnosc_.empty() ? UINT64_MAX : *oczekiwania_[kolejnosc_.front()].cykl;
+  for (const Okno& okno : okna_) pierwsza = std::min(pierwsza, *oczekiwania_[okno.i].cykl);
+  return pierwsza;
+}
+
+uint64_t Sprawdzanie::Nastepna(uint64_t cykl) const {
+  uint64_t nastepna = nastepny_ < kolejnosc_.size() ? *oczekiwania_[kolejnosc_[nastepny_]].cykl : UINT64_MAX;
+  // Open windows are watched by Zmiana; those yet to open start a check.
+  for (const Okno& okno : okna_)
+    if (!okno.zamkniete && *oczekiwania_[okno.i].cykl > cykl) nastepna = std::min(nastepna, *oczekiwania_[okno.i].cykl);
+  return nastepna;
+}
+
+void Sprawdzanie::Zobacz(Okno& okno, uint64_t cykl, const Jadro& j, const Lcd& lcd) {
+  const Oczekiwanie& o = oczekiwania_[okno.i];
+  bool jest;
+  if (o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd) {
+    // The text is read again only when the display changed.
+    if (!okno.widziane || lcd.Wersja != okno.wersjaLcd) {
+      okno.tekst = TekstLiniiLcd(lcd, o.adres);
+      okno.wersjaLcd = lcd.Wersja;
+    }
+    jest = okno.tekst == o.tekst;
+  } else {
+    okno.ostatnia = WartoscWMaszynie(o, j);
+    jest = okno.ostatnia == o.wartosc;
+  }
+  okno.widziane = true;
+  if (!jest) return;
+  wyniki_[okno.i].wCyklu = cykl;
+  Zamknij(okno, lcd);
+}
+
+void Sprawdzanie::Zamknij(Okno& okno, const Lcd& lcd) {
+  const Oczekiwanie& o = oczekiwania_[okno.i];
+  WynikOczekiwania& w = wyniki_[okno.i];
+  okno.zamkniete = true;
+  w.sprawdzone = okno.widziane;
+  if (!okno.widziane) return;
+  if (o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd) {
+    w.jest = okno.tekst;
+    w.spelnione = w.jest == o.tekst;
+    if (!w.spelnione && !lcd.Flagi.WyswietlaczWlaczony) w.powod = WynikOczekiwania::Powod::WyswietlaczWylaczony;
+    else if (!w.spelnione && o.adres >= lcd.LiczbaLinii) w.powod = WynikOczekiwania::Powod::LiniaNiewyswietlana;
+  } else {
+    w.spelnione = okno.ostatnia == o.wartosc;
+    w.jest = Szesnastkowo(okno.ostatnia, o.rodzaj == Oczekiwanie::Rodzaj::PC ? 4 : 2);
+  }
+}
+
+uint64_t Sprawdzanie::Kontrola(uint64_t cykl, const Jadro& j, const Lcd& lcd) {
+  for (; nastepny_ < kolejnosc_.size() && *oczekiwania_[kolejnosc_[nastepny_]].cykl <= cykl; ++nastepny_)
     wyniki_[kolejnosc_[nastepny_]] = ZbadajOczekiwanie(oczekiwania_[kolejnosc_[nastepny_]], j, lcd);
+  for (Okno& okno : okna_) {
+    const Oczekiwanie& o = oczekiwania_[okno.i];
+    if (okno.zamkniete || *o.cykl > cykl) continue;
+    // The first boundary at or after the start counts even past the end, as
+    // a check at a cycle would.
+    if (!okno.widziane || cykl <= *o.doCyklu) Zobacz(okno, cykl, j, lcd);
+    if (!okno.zamkniete && cykl >= *o.doCyklu) Zamknij(okno, lcd);
+  }
+  straz_.clear();
+  for (Okno& okno : okna_) {
+    const Oczekiwanie& o = oczekiwania_[okno.i];
+    if (okno.zamkniete || *o.cykl > cykl) continue;
+    Straz s;
+    s.okno = &okno;
+    s.doCyklu = *o.doCyklu;
+    s.wartosc = o.wartosc;
+    switch (o.rodzaj) {
+      case Oczekiwanie::Rodzaj::LiniaLcd: s.lcd = true; break;
+      case Oczekiwanie::Rodzaj::PC: break;
+      case Oczekiwanie::Rodzaj::Sfr:
+      case Oczekiwanie::Rodzaj::Data: s.bajt = &j.Data[o.adres & 0xFF]; break;
+      case Oczekiwanie::Rodzaj::Idata: s.bajt = o.adres < 0x80 ? &j.Data[o.adres] : &j.IdataGorna[o.adres & 0xFF]; break;
+      case Oczekiwanie::Rodzaj::Xdata: s.bajt = &j.Xdata[o.adres]; break;
+    }
+    straz_.push_back(s);
+  }
+  return Nastepna(cykl);
 }
 
 void Sprawdzanie::NaKoncu(uint64_t cykle, const Jadro& j, const Lcd& lcd) {
@@ -217,8 +339,16 @@ void Sprawdzanie::NaKoncu(uint64_t cykle, const Jadro& j, const Lcd& lcd) {
   // state: nothing changes before the next instruction would start.
   for (size_t i = 0; i < oczekiwania_.size(); ++i) {
     const Oczekiwanie& o = oczekiwania_[i];
-    if (!wyniki_[i].sprawdzone && (!o.cykl || *o.cykl <= cykle)) wyniki_[i] = ZbadajOczekiwanie(o, j, lcd);
+    if (!o.doCyklu && !wyniki_[i].sprawdzone && (!o.cykl || *o.cykl <= cykle))
+      wyniki_[i] = ZbadajOczekiwanie(o, j, lcd);
   }
+  for (Okno& okno : okna_) {
+    if (okno.zamkniete) continue;
+    const Oczekiwanie& o = oczekiwania_[okno.i];
+    if (*o.cykl <= cykle && (!okno.widziane || cykle <= *o.doCyklu)) Zobacz(okno, cykle, j, lcd);
+    if (!okno.zamkniete) Zamknij(okno, lcd);
+  }
+  straz_.clear();
 }
 
 size_t Sprawdzanie::Spelnione() const {

@@ -1,5 +1,6 @@
 #include "OpcjeWsadu.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "LiczbyOpcji.h"
@@ -8,95 +9,225 @@ namespace kelbra::wsad {
 
 namespace {
 
-bool Jedna(std::string_view a, std::initializer_list<std::string_view> z) {
-  for (std::string_view s : z)
-    if (a == s) return true;
-  return false;
+// What a setter sees: the options being filled, the line the option came
+// from, and the expectation a --points right after it would score.
+struct Czytanie {
+  OpcjeWsadu& o;
+  int32_t linia = -1;
+  std::optional<size_t> doPunktow;
+  int32_t liniaOczekiwania = -1;
+};
+
+// An option's setter returns an error message, or an empty string.
+using Ustaw = std::string (*)(Czytanie& c, const std::string& wartosc);
+
+struct OpisOpcji {
+  std::string_view nazwa;
+  std::string_view skrot;    // another spelling, or empty
+  std::string_view wartosc;  // the value as the usage names it; empty: the option takes none
+  bool wZadaniu;             // a task line may give it
+  std::string_view odmowa;   // why a task line may not, after "... nie nalezy do zadania"
+  std::string_view opis;     // the help line
+  Ustaw ustaw;
+};
+
+constexpr std::string_view Wydruk = ": opcje wydruku podaje sie w wierszu polecen";
+
+std::string Dziesietna(const std::string& nazwa, const std::string& w, uint64_t& cel, uint64_t max = MaksymalnyCykl) {
+  const auto v = LiczbaDziesietna(w, max);
+  if (!v) return "niepoprawna liczba w " + nazwa + ": " + w;
+  cel = *v;
+  return {};
 }
 
-// Options that say what is printed or which files run: a task says only
-// what a run does and what it must show.
-bool OpcjaWyjscia(std::string_view a) { return Jedna(a, {"--dump", "--prn", "--hex", "--trace", "--trace-from", "--lcd-png"}); }
+std::string Adres(const std::string& w, std::optional<uint16_t>& cel) {
+  const auto v = LiczbaSzesnastkowa(w, 0xFFFF);
+  if (!v) return "niepoprawny adres: " + w;
+  cel = static_cast<uint16_t>(*v);
+  return {};
+}
 
-std::optional<std::string> OdmowaWZadaniu(const std::string& a) {
-  if (OpcjaWyjscia(a)) return a + " nie nalezy do zadania: opcje wydruku podaje sie w wierszu polecen";
-  if (a == "--script") return "--script nie nalezy do zadania: klawisze podaje sie przez --key, --release, --pc-key";
-  if (Jedna(a, {"--task", "--no-task", "--help", "-h"})) return a + " nie nalezy do zadania";
-  if (a.size() > 1 && a[0] == '-') return {};
-  return "nadmiarowy argument w zadaniu: \"" + a + "\" (pliki podaje sie w wierszu polecen)";
+std::string Nazwa(const std::string& nazwa, const std::string& w, std::string& cel) {
+  if (w.empty()) return "pusta nazwa po " + nazwa;
+  cel = w;
+  return {};
+}
+
+std::string Zdarzenie(Czytanie& c, const char* opcja, const std::string& w) {
+  c.o.opcjeZdarzen.push_back({opcja, w, c.linia});
+  return {};
+}
+
+// A flag option's setter.
+template <bool OpcjeWsadu::*Pole>
+std::string Wlacz(Czytanie& c, const std::string&) {
+  c.o.*Pole = true;
+  return {};
+}
+
+// Points an expectation may carry: enough for any grading scale, and a sum
+// over a task cannot overflow.
+constexpr uint64_t NajwiecejPunktow = 1000;
+constexpr uint64_t NajwiecejWatkow = 256;
+
+// The one list of options: the parser, the task-line rule and the usage
+// all read it.
+constexpr OpisOpcji Opcje[] = {
+    {"--cycles", "", "N", true, "", "wykonaj co najmniej N cykli maszynowych od zerowania",
+     [](Czytanie& c, const std::string& w) {
+       uint64_t v = 0;
+       std::string blad = Dziesietna("--cycles", w, v);
+       if (blad.empty()) c.o.cykle = v;
+       return blad;
+     }},
+    {"--until-pc", "", "ADRES", true, "", "zatrzymaj przed rozkazem pod ADRESEM (szesnastkowo)",
+     [](Czytanie& c, const std::string& w) { return Adres(w, c.o.doPC); }},
+    {"--key", "", "NAZWA@CYKL", true, "", "kliknij klawisz S1-S8 albo wcisnij K0-K15",
+     [](Czytanie& c, const std::string& w) { return Zdarzenie(c, "--key", w); }},
+    {"--release", "", "NAZWA@CYKL", true, "", "pusc klawisz K0-K15",
+     [](Czytanie& c, const std::string& w) { return Zdarzenie(c, "--release", w); }},
+    {"--pc-key", "", "TEKST@CYKL", true, "", "wpisz TEKST na klawiaturze PC, np. {Enter}",
+     [](Czytanie& c, const std::string& w) { return Zdarzenie(c, "--pc-key", w); }},
+    {"--pc-key-gap", "", "N", true, "", "odstep klawiszy PC w cyklach (domyslnie 1000)",
+     [](Czytanie& c, const std::string& w) {
+       uint64_t v = 0;
+       std::string blad = Dziesietna("--pc-key-gap", w, v);
+       if (blad.empty()) c.o.odstep = v;
+       return blad;
+     }},
+    {"--script", "", "PLIK", false, ": klawisze podaje sie przez --key, --release, --pc-key",
+     "zdarzenia z pliku: CYKL key S1, CYKL release K3, CYKL pc-key TEKST",
+     [](Czytanie& c, const std::string& w) { return Zdarzenie(c, "--script", w); }},
+    {"--expect", "", "CO=WARTOSC[@OD[..DO]]", true, "",
+     "sprawdz LCD1, LCD2, SFR, DATA:AA, IDATA:AA, XDATA:AAAA albo PC\n"
+     "na koncu, w cyklu OD albo kiedykolwiek w cyklach OD..DO",
+     [](Czytanie& c, const std::string& w) {
+       Oczekiwanie oczekiwanie;
+       std::string blad = CzytajOczekiwanie(w, oczekiwanie);
+       if (!blad.empty()) return blad;
+       c.o.oczekiwania.push_back(std::move(oczekiwanie));
+       c.doPunktow = c.o.oczekiwania.size() - 1;
+       c.liniaOczekiwania = c.linia;
+       return blad;
+     }},
+    {"--points", "", "N", true, "", "punkty za --expect tuz przed ta opcja (domyslnie 1)",
+     [](Czytanie& c, const std::string& w) {
+       if (!c.doPunktow || c.liniaOczekiwania != c.linia)
+         return std::string("--points ") + w + ": musi stac zaraz po --expect" +
+                (c.linia >= 0 ? " w tym samym wierszu" : "");
+       const auto v = LiczbaDziesietna(w, NajwiecejPunktow);
+       if (!v) return "niepoprawna liczba punktow w --points: " + w + " (0-" + std::to_string(NajwiecejPunktow) + ")";
+       c.o.oczekiwania[*c.doPunktow].punkty = static_cast<uint32_t>(*v);
+       c.doPunktow.reset();
+       return std::string();
+     }},
+    {"--task", "", "ZADANIE.asm", false, "", "wez wiersze zadania z tego pliku, pomin te w sprawdzanych",
+     [](Czytanie& c, const std::string& w) { return Nazwa("--task", w, c.o.zadanie); }},
+    {"--no-task", "", "", false, "", "pomin wiersze zadania",
+     &Wlacz<&OpcjeWsadu::bezZadania>},
+    {"--prn", "", "", false, Wydruk, "wypisz wydruk PRN",
+     &Wlacz<&OpcjeWsadu::prn>},
+    {"--hex", "", "", false, Wydruk, "wypisz bajty CODE jako rekordy Intel HEX",
+     &Wlacz<&OpcjeWsadu::hex>},
+    {"--dump", "", "", false, Wydruk, "wypisz rejestry, pamiec, bajty plytki i linie LCD",
+     &Wlacz<&OpcjeWsadu::zrzut>},
+    {"--trace", "", "N", false, Wydruk, "wypisz pierwsze N wykonanych rozkazow",
+     [](Czytanie& c, const std::string& w) { return Dziesietna("--trace", w, c.o.slad); }},
+    {"--trace-from", "", "ADRES", false, Wydruk, "zacznij slad od pierwszego dojscia do ADRESU",
+     [](Czytanie& c, const std::string& w) { return Adres(w, c.o.sladOd); }},
+    {"--lcd-png", "", "PLIK.png", false, Wydruk, "zapisz obraz LCD (przy wielu plikach: katalog)",
+     [](Czytanie& c, const std::string& w) { return Nazwa("--lcd-png", w, c.o.png); }},
+    {"--csv", "", "PLIK.csv", false, Wydruk, "zapisz arkusz wynikow, wiersz na plik (- : standardowe wyjscie)",
+     [](Czytanie& c, const std::string& w) { return Nazwa("--csv", w, c.o.csv); }},
+    {"--csv-sep", "", "ZNAK", false, Wydruk, "separator pol arkusza (domyslnie przecinek, np. ';')",
+     [](Czytanie& c, const std::string& w) {
+       const char z = w.size() == 1 ? w[0] : w == "\\t" || w == "tab" ? '\t' : '\0';
+       if (z == '\0' || z == '"' || z == '\r' || z == '\n' || static_cast<unsigned char>(z) >= 0x80)
+         return "niepoprawny separator w --csv-sep: \"" + w + "\" (jeden znak, np. , ; albo tab)";
+       c.o.separatorCsv = z;
+       return std::string();
+     }},
+    {"--report", "", "KATALOG", false, Wydruk, "zapisz w KATALOGU wyniki i obraz LCD kazdego pliku",
+     [](Czytanie& c, const std::string& w) { return Nazwa("--report", w, c.o.raport); }},
+    {"-j", "--jobs", "N", false, ": liczbe watkow podaje sie w wierszu polecen",
+     "sprawdzaj N plikow naraz (domyslnie tyle, ile rdzeni)",
+     [](Czytanie& c, const std::string& w) {
+       const auto v = LiczbaDziesietna(w, NajwiecejWatkow);
+       if (!v || *v == 0) return "niepoprawna liczba w -j: " + w + " (1-" + std::to_string(NajwiecejWatkow) + ")";
+       c.o.watki = static_cast<unsigned>(*v);
+       return std::string();
+     }},
+    {"--help", "-h", "", false, "", "wypisz ten opis i zakoncz",
+     &Wlacz<&OpcjeWsadu::pomoc>},
+};
+
+const OpisOpcji* Znajdz(std::string_view a) {
+  for (const OpisOpcji& op : Opcje)
+    if (a == op.nazwa || (!op.skrot.empty() && a == op.skrot)) return &op;
+  return nullptr;
 }
 
 }  // namespace
 
 std::optional<BladOpcji> CzytajArgumenty(const std::vector<Argument>& argumenty, OpcjeWsadu& o) {
+  Czytanie c{o, -1, std::nullopt, -1};
   for (size_t i = 0; i < argumenty.size(); ++i) {
     const std::string& a = argumenty[i].tekst;
-    const int32_t linia = argumenty[i].linia;
-    auto blad = [&](std::string tekst) { return BladOpcji{linia, std::move(tekst)}; };
-    if (linia >= 0)
-      if (auto odmowa = OdmowaWZadaniu(a)) return blad(*odmowa);
-    // An option's value follows it on the same line.
-    const bool maWartosc = i + 1 < argumenty.size() && argumenty[i + 1].linia == linia;
-    const std::string* wartosc = maWartosc ? &argumenty[i + 1].tekst : nullptr;
-    auto dziesietna = [&]() -> std::optional<uint64_t> { return LiczbaDziesietna(*wartosc); };
-    auto adres = [&]() -> std::optional<uint16_t> {
-      const auto v = LiczbaSzesnastkowa(*wartosc, 0xFFFF);
-      if (!v) return std::nullopt;
-      return static_cast<uint16_t>(*v);
-    };
-
-    if (a == "--help" || a == "-h") {
-      o.pomoc = true;
-      return std::nullopt;
+    c.linia = argumenty[i].linia;
+    auto blad = [&](std::string tekst) { return BladOpcji{c.linia, std::move(tekst)}; };
+    const OpisOpcji* op = Znajdz(a);
+    if (c.linia >= 0 && (!op || !op->wZadaniu)) {
+      if (op) return blad(a + " nie nalezy do zadania" + std::string(op->odmowa));
+      if (a.size() <= 1 || a[0] != '-')
+        return blad("nadmiarowy argument w zadaniu: \"" + a + "\" (pliki podaje sie w wierszu polecen)");
     }
-    if (a == "--dump") {
-      o.zrzut = true;
-      continue;
-    }
-    if (a == "--prn") {
-      o.prn = true;
-      continue;
-    }
-    if (a == "--hex") {
-      o.hex = true;
-      continue;
-    }
-    if (a == "--no-task") {
-      o.bezZadania = true;
-      continue;
-    }
-    const bool zWartoscia = Jedna(a, {"--cycles", "--until-pc", "--key", "--release", "--pc-key", "--script",
-                                      "--pc-key-gap", "--expect", "--trace", "--trace-from", "--lcd-png", "--task"});
-    if (!zWartoscia) {
+    if (!op) {
       if (a.size() > 1 && a[0] == '-') return blad("nieznana opcja: " + a);
       o.pliki.push_back(a);
+      c.doPunktow.reset();
       continue;
     }
-    if (!wartosc) return blad("brak wartosci po " + a);
-    ++i;
-    if (a == "--cycles" || a == "--pc-key-gap" || a == "--trace") {
-      const auto v = dziesietna();
-      if (!v) return blad("niepoprawna liczba w " + a + ": " + *wartosc);
-      if (a == "--cycles") o.cykle = *v;
-      else if (a == "--pc-key-gap") o.odstep = *v;
-      else o.slad = *v;
-    } else if (a == "--until-pc" || a == "--trace-from") {
-      const auto v = adres();
-      if (!v) return blad("niepoprawny adres: " + *wartosc);
-      (a == "--until-pc" ? o.doPC : o.sladOd) = *v;
-    } else if (a == "--expect") {
-      Oczekiwanie oczekiwanie;
-      const std::string tekst = CzytajOczekiwanie(*wartosc, oczekiwanie);
-      if (!tekst.empty()) return blad(tekst);
-      o.oczekiwania.push_back(std::move(oczekiwanie));
-    } else if (a == "--lcd-png" || a == "--task") {
-      if (wartosc->empty()) return blad("pusta nazwa po " + a);
-      (a == "--task" ? o.zadanie : o.png) = *wartosc;
-    } else {
-      o.opcjeZdarzen.push_back({a, *wartosc, linia});
+    std::string wartosc;
+    if (!op->wartosc.empty()) {
+      // An option's value follows it on the same line.
+      if (i + 1 == argumenty.size() || argumenty[i + 1].linia != c.linia) return blad("brak wartosci po " + a);
+      wartosc = argumenty[++i].tekst;
     }
+    const bool punkty = op->nazwa == "--points";
+    const std::optional<size_t> przed = c.doPunktow;
+    std::string tekst = op->ustaw(c, wartosc);
+    if (!tekst.empty()) return blad(std::move(tekst));
+    // --points scores only the --expect right before it.
+    if (!punkty && c.doPunktow == przed) c.doPunktow.reset();
+    if (o.pomoc) return std::nullopt;
   }
   return std::nullopt;
+}
+
+std::string Uzycie() {
+  return "uzycie: kelbra-batch [opcje] PLIK.asm...\n"
+         "        kelbra-batch --task ZADANIE.asm [opcje] ROZWIAZANIE.asm...\n"
+         "        (kelbra-batch --help wypisuje opcje)\n";
+}
+
+std::string Pomoc() {
+  std::string tekst = Uzycie().substr(0, Uzycie().rfind("        ("));
+  tekst += "opcje (* takze w wierszach " + std::string(";#kelbra") + " zadania):\n";
+  for (const OpisOpcji& op : Opcje) {
+    std::string zapis = "  " + std::string(op.nazwa);
+    if (!op.skrot.empty()) zapis += ", " + std::string(op.skrot);
+    if (!op.wartosc.empty()) zapis += " " + std::string(op.wartosc);
+    zapis.resize(std::max<size_t>(zapis.size() + 1, 34), ' ');
+    zapis += op.wZadaniu ? "* " : "  ";
+    // A description of two lines goes on under its first.
+    std::string opis(op.opis);
+    for (size_t k = opis.find('\n'); k != std::string::npos; k = opis.find('\n', k + 1))
+      opis.insert(k + 1, zapis.size(), ' ');
+    tekst += zapis + opis + "\n";
+  }
+  return tekst +
+         "PLIK.hex lub PLIK.bin: gotowy obraz CODE. Wiersze ;#kelbra w pliku podaja opcje przebiegu\n"
+         "przed opcjami z wiersza polecen.\n";
 }
 
 std::optional<BladOpcji> ZbudujZdarzenia(OpcjeWsadu& o, const CzytanieSkryptu& czytaj) {

@@ -54,6 +54,10 @@ struct OpcjeWsadu {
   uint64_t slad = 0;
   std::optional<uint16_t> sladOd;
   std::string png;
+  std::string csv;            // the sheet's file, "-" for standard output
+  char separatorCsv = ',';
+  std::string raport;         // a folder for each file's result and LCD picture
+  std::optional<unsigned> watki;  // files checked at once; by default one a core
   std::vector<std::string> pliki;
   std::string zadanie;       // --task: the task lines come from this file
   bool bezZadania = false;   // --no-task
@@ -63,8 +67,14 @@ struct OpcjeWsadu {
 // Reads the words in order into `o`; a later value of a single option
 // replaces an earlier one, events and expectations add up. Words from task
 // lines may give only run options, each option with its value on the same
-// line. Stops at the first error.
+// line. A --points right after an --expect scores that expectation. Stops at
+// the first error.
 std::optional<BladOpcji> CzytajArgumenty(const std::vector<Argument>& argumenty, OpcjeWsadu& o);
+
+// The short usage printed after a wrong argument, and the --help text with
+// every option, each marked when a task line may give it.
+std::string Uzycie();
+std::string Pomoc();
 
 // A script file's bytes, or nothing when it cannot be read.
 using CzytanieSkryptu = std::function<std::optional<std::string>(const std::string& sciezka)>;

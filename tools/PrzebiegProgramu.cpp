@@ -24,6 +24,20 @@ void Zastosuj(PlytkaKelbra& plytka, const ZdarzeniePlytki& z, uint64_t cykl) {
   }
 }
 
+// A source line without its comment: text after a ";" outside quotes.
+std::string BezKomentarza(const std::string& linia) {
+  char cudzyslow = 0;
+  size_t k = 0;
+  for (; k < linia.size(); ++k) {
+    const char c = linia[k];
+    if (cudzyslow) cudzyslow = c == cudzyslow ? 0 : cudzyslow;
+    else if (c == '\'' || c == '"') cudzyslow = c;
+    else if (c == ';') break;
+  }
+  const size_t koniec = linia.find_last_not_of(' ', k == 0 ? 0 : k - 1);
+  return k == 0 || koniec == std::string::npos ? std::string() : linia.substr(0, koniec + 1);
+}
+
 }  // namespace
 
 WynikPrzebiegu Uruchom(Maszyna& m, const UstawieniaPrzebiegu& u, const Slad& slad) {
@@ -35,8 +49,8 @@ WynikPrzebiegu Uruchom(Maszyna& m, const UstawieniaPrzebiegu& u, const Slad& sla
   const int32_t stop = u.DoPC ? *u.DoPC : -1;
   uint64_t doSladu = slad ? u.Slad : 0;
   bool sladTrwa = !u.SladOd;
-  const size_t kontrole = u.Kontrole ? u.Kontrole->size() : 0;
-  size_t nastepnaKontrola = 0;
+  Sprawdzanie* const kontrole = u.Kontrole;
+  uint64_t nastepnaKontrola = kontrole ? kontrole->Pierwsza() : UINT64_MAX;
   uint64_t nastepnyPostep = u.Postep ? OkresPostepu : UINT64_MAX;
 
   if (u.Zdarzenia) plytka.KolejkaPC.UstawOdstep(u.Zdarzenia->OdstepKlawiszyPC);
@@ -46,14 +60,19 @@ WynikPrzebiegu Uruchom(Maszyna& m, const UstawieniaPrzebiegu& u, const Slad& sla
   const uint64_t poczatek = m.Cykl();
   auto wykonane = [&] { return m.Cykl() - poczatek; };
   // The limit is charged as a tick charges its budget, so that CODE made of
-  // the zero-cycle A5h still ends the run.
+  // the zero-cycle A5h still ends the run. Its last stretch is watched for
+  // where the program goes round.
   int64_t budzet = static_cast<int64_t>(std::min<uint64_t>(u.Cykle, INT64_MAX));
-  auto nic = [](const Jadro&) { return false; };
+  const uint64_t obserwacja = poczatek + (u.Cykle > ObserwacjaKonca ? u.Cykle - ObserwacjaKonca : 0);
+  auto zapamietaj = [&](const Jadro& jj) {
+    if (m.Cykl() >= obserwacja) w.OstatniePC[w.RozkazyNaKoncu++ % w.OstatniePC.size()] = jj.PC;
+  };
   while (budzet > 0 && j.PC != stop) {
     const uint64_t cykl = wykonane();
     while (nastepne < zdarzenia.size() && zdarzenia[nastepne].Cykl <= cykl)
       Zastosuj(plytka, zdarzenia[nastepne++], m.Cykl());
-    while (nastepnaKontrola < kontrole && (*u.Kontrole)[nastepnaKontrola] <= cykl) u.Kontrola(nastepnaKontrola++);
+    if (kontrole && (cykl >= nastepnaKontrola || kontrole->Czuwa()))
+      nastepnaKontrola = kontrole->Kontrola(cykl, j, plytka.lcd);
     if (cykl >= nastepnaKopia) {
       plytka.KopiujKlawisze();
       nastepnaKopia = (cykl / OkresKopiiKlawiszy + 1) * OkresKopiiKlawiszy;
@@ -67,18 +86,31 @@ WynikPrzebiegu Uruchom(Maszyna& m, const UstawieniaPrzebiegu& u, const Slad& sla
       slad(cykl, j);
       --doSladu;
       int64_t jeden = 1;
-      m.Biegnij(jeden, UINT64_MAX, nic);
+      m.Biegnij(jeden, UINT64_MAX, [](const Jadro&) { return false; });
       budzet -= 1 - jeden;
+      zapamietaj(j);
       continue;
     }
     // Up to the next thing to do, with nothing but the stop checks between
     // the instructions.
     const uint64_t granica =
         std::min({nastepne < zdarzenia.size() ? zdarzenia[nastepne].Cykl : UINT64_MAX, nastepnaKopia, nastepnyPostep,
-                  nastepnaKontrola < kontrole ? (*u.Kontrole)[nastepnaKontrola] : UINT64_MAX});
+                  nastepnaKontrola});
+    const uint64_t doCyklu = granica == UINT64_MAX ? UINT64_MAX : poczatek + granica;
     const int32_t poczatekSladu = doSladu > 0 ? *u.SladOd : -1;
-    m.Biegnij(budzet, granica == UINT64_MAX ? UINT64_MAX : poczatek + granica,
-              [&](const Jadro& jj) { return jj.PC == stop || jj.PC == poczatekSladu; });
+    if (m.Cykl() < obserwacja && !(kontrole && kontrole->Czuwa())) {
+      // The plain stretch, up to where the watching starts.
+      m.Biegnij(budzet, std::min(doCyklu, obserwacja),
+                [&](const Jadro& jj) { return jj.PC == stop || jj.PC == poczatekSladu; });
+      continue;
+    }
+    // An open window watches every boundary, and the last stretch every PC;
+    // back to the checks when a window sees something.
+    m.Biegnij(budzet, doCyklu, [&](const Jadro& jj) {
+      zapamietaj(jj);
+      return jj.PC == stop || jj.PC == poczatekSladu ||
+             (kontrole && kontrole->Czuwa() && kontrole->Zmiana(jj, plytka.lcd, m.Cykl() - poczatek));
+    });
   }
   w.Cykle = wykonane();
   w.Zastosowane = nastepne;
@@ -97,6 +129,35 @@ SladRozkazow::SladRozkazow(const TabelaAsemblacji* tabela, std::vector<TekstCp12
     const size_t k = t.find_last_not_of(" \r\n");
     linie_.push_back(p == std::string::npos ? std::string() : t.substr(p, k - p + 1));
   }
+}
+
+TekstUtf8 SladRozkazow::Koniec(const WynikPrzebiegu& w, uint16_t pc) const {
+  // A loop of a few bytes that held the whole last stretch: the program
+  // waits there (for a key, a bit, the LCD) or has stopped in "sjmp $".
+  constexpr uint16_t NajwiekszaPetla = 16;
+  constexpr uint32_t NajmniejRozkazow = 8;
+  const size_t ile = std::min<size_t>(w.RozkazyNaKoncu, w.OstatniePC.size());
+  const auto [pcOd, pcDo] = std::minmax_element(w.OstatniePC.begin(), w.OstatniePC.begin() + ile);
+  const bool krazy = ile >= NajmniejRozkazow && *pcDo - *pcOd < NajwiekszaPetla;
+  auto linia = [&](uint16_t adres) {
+    const int32_t n = zTabela_ ? mapa_.LiniaAdresu(adres) : -1;
+    return n >= 0 && static_cast<size_t>(n) < linie_.size() ? n : -1;
+  };
+  auto wiersz = [&](int32_t n) { return std::to_string(n) + ": " + BezKomentarza(linie_[static_cast<size_t>(n)]); };
+  char bufor[48];
+  std::snprintf(bufor, sizeof bufor, "Koniec przebiegu w PC=%04X", pc);
+  std::string wynik = bufor;
+  const int32_t tu = linia(pc);
+  if (!krazy) return tu < 0 ? wynik : wynik + ", wiersz " + wiersz(tu);
+  const int32_t od = linia(*pcOd);
+  const int32_t doL = linia(*pcDo);
+  if (od < 0 || doL < 0) {
+    std::snprintf(bufor, sizeof bufor, ": program krąży w adresach %04X..%04X", *pcOd, *pcDo);
+    return wynik + bufor;
+  }
+  if (od == doL) return wynik + ": program krąży w wierszu " + wiersz(od);
+  return wynik + (tu < 0 ? std::string() : ", wiersz " + wiersz(tu)) + "; program krąży w wierszach " +
+         std::to_string(od) + ".." + std::to_string(doL);
 }
 
 TekstUtf8 SladRozkazow::Linia(uint64_t cykle, const Jadro& j) const {

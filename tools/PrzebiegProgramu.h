@@ -3,6 +3,7 @@
 // between instructions, the board window's periodic key copy while input
 // is scripted, and an optional trace of the instructions.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "Kodowanie.h"
 #include "MapaAdresow.h"
 #include "Maszyna.h"
+#include "Oczekiwania.h"
 #include "TabelaAsemblacji.h"
 #include "Zdarzenia.h"
 
@@ -28,11 +30,10 @@ struct UstawieniaPrzebiegu {
   const ListaZdarzen* Zdarzenia = nullptr;
   uint64_t Slad = 0;               // instructions to trace
   std::optional<uint16_t> SladOd;  // trace from the first arrival at this address
-  // Cycles, ascending, at which Kontrola(k) is called for the k-th: after
-  // that cycle's events, before the first instruction that starts at or
-  // after it.
-  const std::vector<uint64_t>* Kontrole = nullptr;
-  std::function<void(size_t k)> Kontrola;
+  // Expectations checked as the run goes: at their cycles after that
+  // cycle's events, before the first instruction that starts at or after
+  // it, and inside their windows at every instruction boundary.
+  Sprawdzanie* Kontrole = nullptr;
   // Called with the cycles executed so far about every OkresPostepu cycles
   // of a long run.
   std::function<void(uint64_t cykle)> Postep;
@@ -40,10 +41,18 @@ struct UstawieniaPrzebiegu {
 
 inline constexpr uint64_t OkresPostepu = 50'000'000;
 
+// The last stretch of a run that ends at its cycle limit is watched for
+// where the program was: the addresses of its last instructions.
+inline constexpr uint64_t ObserwacjaKonca = 1024;
+
 struct WynikPrzebiegu {
   uint64_t Cykle = 0;     // machine cycles executed
   size_t Zastosowane = 0; // events applied; those after came too late
   bool DoszedlDoPC = false;  // stopped before the instruction at DoPC
+  // The watched stretch: how many instructions it had, and the addresses
+  // of the last of them, the k-th at OstatniePC[k % size].
+  uint32_t RozkazyNaKoncu = 0;
+  std::array<uint16_t, 32> OstatniePC{};
 };
 
 // Called before each traced instruction with the cycles executed so far.
@@ -62,6 +71,10 @@ class SladRozkazow {
   // Without a table (a ready CODE image) lines have no source.
   SladRozkazow(const TabelaAsemblacji* tabela, std::vector<TekstCp1250> linie);
   TekstUtf8 Linia(uint64_t cykle, const Jadro& j) const;
+  // Where a run ended: PC with its source line, and whether the program
+  // was going round a loop a few bytes long, e.g. "Koniec przebiegu w
+  // PC=0042: program krąży w wierszu 17: jnz czekaj".
+  TekstUtf8 Koniec(const WynikPrzebiegu& w, uint16_t pc) const;
 
  private:
   MapaAdresow mapa_;

@@ -106,8 +106,7 @@ WynikPrzebiegu UruchomZOpcjami(Maszyna& m, const OpcjeWsadu& o, uint64_t limitCy
   u.Zdarzenia = &o.zdarzenia;
   u.Slad = o.slad;
   u.SladOd = o.sladOd;
-  u.Kontrole = &sprawdzanie.Cykle();
-  u.Kontrola = [&](size_t k) { sprawdzanie.WCyklu(k, j, plytka.lcd); };
+  u.Kontrole = &sprawdzanie;
   u.Postep = std::move(postep);
   const WynikPrzebiegu w = Uruchom(m, u, slad);
   sprawdzanie.NaKoncu(w.Cykle, j, plytka.lcd);
@@ -130,7 +129,8 @@ WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t l
 
   const auto m = std::make_unique<Maszyna>();
   Asembler asembler(m->jadro());
-  const WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(LinieDlaAsemblera(linie));
+  std::vector<TekstCp1250> zrodlo = LinieDlaAsemblera(linie);
+  const WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(zrodlo);
   wynik.bledy = w.Bledy;
   wynik.ostrzezenia = w.Ostrzezenia;
   if (w.FlagaBledu) return wynik;
@@ -142,18 +142,45 @@ WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t l
   wynik.wyniki = sprawdzanie.Wyniki();
   wynik.oczekiwania = std::move(o.oczekiwania);
   wynik.niezastosowane = o.zdarzenia.Zdarzenia.size() - p.Zastosowane;
+  if (wynik.Spelnione() < wynik.wyniki.size()) wynik.koniec = SladRozkazow(&w.Tabela, std::move(zrodlo)).Koniec(p, m->jadro().PC);
   return wynik;
 }
 
+uint64_t WynikZadania::Punkty() const {
+  uint64_t suma = 0;
+  for (size_t i = 0; i < wyniki.size(); ++i)
+    if (wyniki[i].spelnione) suma += oczekiwania[i].punkty;
+  return suma;
+}
+
+uint64_t WynikZadania::Mozliwe() const {
+  uint64_t suma = 0;
+  for (const Oczekiwanie& o : oczekiwania) suma += o.punkty;
+  return suma;
+}
+
+bool WynikZadania::ZPunktami() const {
+  return std::any_of(oczekiwania.begin(), oczekiwania.end(), [](const Oczekiwanie& o) { return o.punkty != 1; });
+}
+
 std::string TytulSprawdzenia(const WynikZadania& w) {
-  return "Sprawdzenie: " + std::to_string(w.Spelnione()) + " z " + std::to_string(w.wyniki.size()) + " spełnione";
+  std::string tytul =
+      "Sprawdzenie: " + std::to_string(w.Spelnione()) + " z " + std::to_string(w.wyniki.size()) + " spełnione";
+  if (w.ZPunktami()) tytul += ", punkty " + std::to_string(w.Punkty()) + "/" + std::to_string(w.Mozliwe());
+  return tytul;
 }
 
 std::vector<std::string> WierszeSprawdzenia(const WynikZadania& w) {
   std::vector<std::string> wiersze;
   for (bool spelnione : {false, true})
     for (size_t i = 0; i < w.wyniki.size(); ++i)
-      if (w.wyniki[i].spelnione == spelnione) wiersze.push_back(WierszSprawdzenia(w.oczekiwania[i], w.wyniki[i], w.cykle));
+      if (w.wyniki[i].spelnione == spelnione) {
+        std::string wiersz = WierszSprawdzenia(w.oczekiwania[i], w.wyniki[i], w.cykle);
+        const uint32_t punkty = w.oczekiwania[i].punkty;
+        if (w.ZPunktami())
+          wiersz += " [" + std::to_string(spelnione ? punkty : 0) + "/" + std::to_string(punkty) + " pkt]";
+        wiersze.push_back(std::move(wiersz));
+      }
   return wiersze;
 }
 

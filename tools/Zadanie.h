@@ -53,8 +53,15 @@ struct WynikZadania {
   std::vector<Oczekiwanie> oczekiwania;
   std::vector<WynikOczekiwania> wyniki;  // one an expectation, in the order given
   size_t niezastosowane = 0;             // events after the end of the run
+  // With some expectation failed: where the program was when the run
+  // ended, as SladRozkazow::Koniec says it.
+  std::string koniec;
 
   size_t Spelnione() const;
+  uint64_t Punkty() const;   // those held earn
+  uint64_t Mozliwe() const;  // all of them would
+  // True when the task gives some expectation other than one point.
+  bool ZPunktami() const;
 };
 
 // Enters the emulation mode and runs the program as the options say, no
@@ -71,11 +78,12 @@ WynikPrzebiegu UruchomZOpcjami(Maszyna& m, const OpcjeWsadu& o, uint64_t limitCy
 // it stay unchecked.
 WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t limitCykli = DomyslnyLimitCykli);
 
-// "Sprawdzenie: N z M spełnione" (UTF-8).
+// "Sprawdzenie: N z M spełnione" (UTF-8), with ", punkty P/Q" when the
+// task gives points.
 std::string TytulSprawdzenia(const WynikZadania& w);
 
 // One row an expectation, failed ones first, each group in the order given
-// (UTF-8).
+// (UTF-8); with points, each ends in what it earned, e.g. " [0/2 pkt]".
 std::vector<std::string> WierszeSprawdzenia(const WynikZadania& w);
 
 }  // namespace kelbra::wsad

@@ -540,7 +540,8 @@ TEST_F(Pomoce, F4PokazujeWynikINieRuszaMaszynyStudenta) {
   EXPECT_TRUE(wynik->isVisible() && edytor()->hasFocus());
   EXPECT_EQ(wynik->windowTitle(), "Sprawdzenie: 1 z 2 spełnione");
   EXPECT_EQ(wiersze(), QStringList({"0 A na końcu przebiegu: oczekiwano 55, jest 12",
-                                    "1 P1 na końcu przebiegu: oczekiwano FE, jest FE"}));
+                                    "1 P1 na końcu przebiegu: oczekiwano FE, jest FE",
+                                    "2 Koniec przebiegu w PC=0005: program krąży w wierszu 4: sjmp $"}));
 
   EXPECT_TRUE(okno.sterowanie().TrybEmulacji());
   EXPECT_EQ(okno.jadro().PC, 3);
@@ -561,7 +562,8 @@ TEST_F(Pomoce, F4PokazujeWynikINieRuszaMaszynyStudenta) {
   QTest::mouseClick(wynik->findChild<QPushButton*>("ButtonKopiuj"), Qt::LeftButton);
   EXPECT_EQ(QApplication::clipboard()->text(), "Sprawdzenie: 1 z 2 spełnione\n"
                                                "✗ A na końcu przebiegu: oczekiwano 55, jest 12\n"
-                                               "✓ P1 na końcu przebiegu: oczekiwano FE, jest FE\n");
+                                               "✓ P1 na końcu przebiegu: oczekiwano FE, jest FE\n"
+                                               "Koniec przebiegu w PC=0005: program krąży w wierszu 4: sjmp $\n");
 
   // Esc hides the window; the next check shows the same one again.
   QTest::keyClick(lista, Qt::Key_Escape);
@@ -569,6 +571,45 @@ TEST_F(Pomoce, F4PokazujeWynikINieRuszaMaszynyStudenta) {
   klawisz(Qt::Key_F4);
   EXPECT_TRUE(wynik->isVisible());
   EXPECT_EQ(okno.findChildren<TFormSprawdzenie*>().size(), 1);
+}
+
+// Under a main window in the middle of the screen the result grows with a
+// longer task and stays whole on the screen; Nowy and Otwórz close it.
+TEST_F(Pomoce, F4WynikCalyNaEkranieIZamykanyPrzyNowymIOtwarciu) {
+  const QRect obszar = okno.screen()->availableGeometry();
+  okno.move(obszar.center() - QPoint(okno.frameGeometry().width() / 2, okno.frameGeometry().height() / 2));
+  edytor()->setPlainText(";#kelbra --cycles 100 --expect P1=FE\nmov p1,#0FEh\nsjmp $");
+  klawisz(Qt::Key_F4);
+  TFormSprawdzenie* wynik = okno.OknoSprawdzenia();
+  ASSERT_NE(wynik, nullptr);
+  EXPECT_TRUE(obszar.contains(wynik->frameGeometry()));
+
+  QString zadanie = ";#kelbra --cycles 300 --expect P1=FD@10..20 --points 2\n";
+  for (int k = 0; k < 14; ++k) zadanie += QString(";#kelbra --expect DATA:%1=01\n").arg(0x30 + k, 0, 16);
+  edytor()->setPlainText(zadanie + "mov p1,#0FEh\nsjmp $");
+  klawisz(Qt::Key_F4);
+  EXPECT_EQ(wynik->windowTitle(), "Sprawdzenie: 0 z 15 spełnione, punkty 0/16");
+  EXPECT_EQ(wiersze().first(), "0 P1 w cyklach 10..20: oczekiwano FD, ostatnio FE [0/2 pkt]");
+  EXPECT_EQ(wiersze().mid(15, 1), QStringList("2 Koniec przebiegu w PC=0003: program krąży w wierszu 16: sjmp $"));
+  EXPECT_TRUE(obszar.contains(wynik->frameGeometry())) << wynik->frameGeometry().bottom() << " " << obszar.bottom();
+  const QPushButton* zamknij = wynik->findChild<QPushButton*>("ButtonZamknij");
+  EXPECT_TRUE(obszar.contains(QRect(zamknij->mapToGlobal(QPoint(0, 0)), zamknij->size())));
+
+  okno.edytor()->document()->setModified(false);
+  klawisz(Qt::Key_N, Qt::ControlModifier);  // Nowy
+  EXPECT_FALSE(wynik->isVisible());
+  edytor()->setPlainText(";#kelbra --cycles 100 --expect P1=FE\nmov p1,#0FEh\nsjmp $");
+  klawisz(Qt::Key_F4);
+  ASSERT_TRUE(wynik->isVisible());
+  QTemporaryDir katalog;
+  doOtwarcia = katalog.filePath("inny.asm");
+  QFile f(doOtwarcia);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("nop\r\n");
+  f.close();
+  klawisz(Qt::Key_F3);  // Otwórz
+  EXPECT_EQ(edytor()->toPlainText(), "nop");
+  EXPECT_FALSE(wynik->isVisible());
 }
 
 TEST_F(Pomoce, PolecenieTylkoDlaTekstuZZadaniemABladIdzieNaListe) {

@@ -73,16 +73,19 @@ const std::map<std::string, std::string> Zadania = {
      "Oczekiwano P1=DF w cyklu 55000, jest F7\n"
      "Oczekiwano P1=BF w cyklu 65000, jest FB\n"
      "Oczekiwano P1=7F w cyklu 75000, jest FD\n"
-     "Oczekiwano P1=FD w cyklu 95000, jest 7F\n"},
+     "Oczekiwano P1=FD w cyklu 95000, jest 7F\n"
+     "Koniec przebiegu w PC=000D: program krąży w wierszu 10: djnz r7,$\n"},
     {"zadanie2_klawisze.asm",
      // S1 read the wrong way round.
      "Oczekiwano P1=FB w cyklu 5000, jest FF\n"
      "Oczekiwano P1=FF w cyklu 15000, jest FD\n"
      "Oczekiwano P1=FD w cyklu 25000, jest FF\n"
-     "Oczekiwano P1=FE w cyklu 35000, jest FD\n"},
+     "Oczekiwano P1=FE w cyklu 35000, jest FD\n"
+     "Koniec przebiegu w PC=0004, wiersz 4: mov dptr,#0FFE1h; program krąży w wierszach 2..9\n"},
     {"zadanie3_powitanie.asm",
      "Oczekiwano LCD1=\"Dzien dobry!\", jest \"Dzien dobry\"\n"
-     "Oczekiwano LCD2=\"  Kelbra 8051\", jest \"Kelbra 8051\"\n"},
+     "Oczekiwano LCD2=\"  Kelbra 8051\", jest \"Kelbra 8051\"\n"
+     "Koniec przebiegu w PC=0022: program krąży w wierszu 18: koniec: sjmp koniec\n"},
 };
 
 const fs::path KatalogZadan = fs::path(KELBRA_PRZYKLADY) / "zadania";

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "ArkuszCsv.h"
 #include "Polecenie.h"
 
 namespace kelbra {
@@ -195,7 +196,8 @@ TEST(KelbraBatch, KazdeNiespelnioneOczekiwanieToJednaLiniaIKod3) {
             "Oczekiwano DATA:30=13, jest 12\n"
             "Oczekiwano XDATA:0100=FE, jest FF\n"
             "Oczekiwano PC=0041, jest 0040\n"
-            "Oczekiwano A=00, jest 4B\n");
+            "Oczekiwano A=00, jest 4B\n"
+            "Koniec przebiegu w PC=0040: program krąży w wierszu 19: koniec: sjmp koniec\n");
 }
 
 TEST(KelbraBatch, WielePlikowTabelaIKodNajgorszy) {
@@ -209,21 +211,22 @@ TEST(KelbraBatch, WielePlikowTabelaIKodNajgorszy) {
             "==> dobry.asm <==\n"
             "==> zly.asm <==\n"
             "Oczekiwano P1=3C, jest 00\n"
+            "Koniec przebiegu w PC=0003: program krąży w wierszu 1: sjmp $\n"
             "==> bledny.asm <==\n"
             "ERROR...1 linia. Nie ma takiego rozkazu\n"
             "ERROR...2 linia. Nie ma takiego rozkazu\n"
             "\n"
-            "plik        bledy  spelnione  niespelnione         cykle  kod\n"
-            "dobry.asm       0          1             0          1000    0\n"
-            "zly.asm         0          0             1          1000    3\n"
-            "bledny.asm      2          -             -             -    1\n");
+            "plik        bledy  spelnione  niespelnione   punkty         cykle  kod\n"
+            "dobry.asm       0          1             0      1/1          1000    0\n"
+            "zly.asm         0          0             1      0/1          1000    3\n"
+            "bledny.asm      2          -             -        -             -    1\n");
   // Files run independently: a key clicked in one run is not on in the next.
   EXPECT_EQ(k.Uruchom("--cycles 1000 --expect P1=3C dobry.asm zly.asm").kod, 3);
   EXPECT_EQ(k.Uruchom("--cycles 1000 --expect P1=3C dobry.asm dobry.asm").kod, 0);
   const Wynik brak = k.Uruchom("--cycles 10 bledny.asm brak.asm dobry.asm");
   EXPECT_EQ(brak.kod, 2);
   EXPECT_NE(brak.wyjscie.find("kelbra-batch: nie mozna odczytac pliku: brak.asm\n"), std::string::npos);
-  EXPECT_NE(brak.wyjscie.find("\nbrak.asm        -          -             -             -    2\n"), std::string::npos)
+  EXPECT_NE(brak.wyjscie.find("\nbrak.asm        -          -             -        -             -    2\n"), std::string::npos)
       << brak.wyjscie;
 }
 
@@ -322,7 +325,9 @@ TEST(KelbraBatch, PrzykladKlawiaturyPcZeSkryptem) {
   EXPECT_EQ(w.wyjscie, "");
   const Wynik zle = Uruchom("--cycles 60000 --expect LCD2=8051!" + przyklad);
   EXPECT_EQ(zle.kod, 3);
-  EXPECT_EQ(zle.wyjscie, "Oczekiwano LCD2=\"8051!\", jest \"8051\"\n");
+  EXPECT_EQ(zle.wyjscie,
+            "Oczekiwano LCD2=\"8051!\", jest \"8051\"\n"
+            "Koniec przebiegu w PC=0014: program krąży w wierszu 37: czekaj: jnb ri,czekaj\n");
 }
 
 // Task lines: the file's own, another file's with --task, none with
@@ -340,11 +345,13 @@ TEST(KelbraBatch, ZadanieWPlikuZTaskINoTask) {
   // The file's own lines, the command line after them.
   const Wynik wlasne = k.Uruchom("wlasne.asm");
   EXPECT_EQ(wlasne.kod, 3);
-  EXPECT_EQ(wlasne.wyjscie, "Oczekiwano P1=00, jest 3D\n");
+  const std::string krazy = "Koniec przebiegu w PC=0006: program krąży w wierszu 3: sjmp $\n";
+  EXPECT_EQ(wlasne.wyjscie, "Oczekiwano P1=00, jest 3D\n" + krazy);
   // The run ends at cycle 100 exactly: a check there sees the final state.
   EXPECT_EQ(k.Uruchom("--expect P1=3D@100 --expect P1=3D@101 wlasne.asm").wyjscie,
-            "Oczekiwano P1=00, jest 3D\nOczekiwano P1=3D w cyklu 101, przebieg skonczyl sie w cyklu 100\n");
-  EXPECT_EQ(k.Uruchom("--cycles 1 wlasne.asm").wyjscie, "Oczekiwano P1=00, jest 3C\n");
+            "Oczekiwano P1=00, jest 3D\nOczekiwano P1=3D w cyklu 101, przebieg skonczyl sie w cyklu 100\n" + krazy);
+  EXPECT_EQ(k.Uruchom("--cycles 1 wlasne.asm").wyjscie,
+            "Oczekiwano P1=00, jest 3C\nKoniec przebiegu w PC=0003, wiersz 2: mov p1,#3Dh\n");
   // --no-task: neither a run nor a check.
   const Wynik bez = k.Uruchom("--no-task wlasne.asm zle_wlasne.asm");
   EXPECT_EQ(bez.kod, 0) << bez.wyjscie;
@@ -359,12 +366,13 @@ TEST(KelbraBatch, ZadanieWPlikuZTaskINoTask) {
             "==> bez.asm <==\n"
             "Oczekiwano P1=3C w cyklu 2, jest FF\n"
             "Oczekiwano P1=3D, jest FF\n"
+            "Koniec przebiegu w PC=0064\n"
             "\n"
-            "plik            bledy  spelnione  niespelnione         cykle  kod\n"
-            "dobre.asm           0          2             0           100    0\n"
-            "wlasne.asm          0          2             0           100    0\n"
-            "zle_wlasne.asm      0          2             0           100    0\n"
-            "bez.asm             0          0             2           100    3\n");
+            "plik            bledy  spelnione  niespelnione   punkty         cykle  kod\n"
+            "dobre.asm           0          2             0      2/2           100    0\n"
+            "wlasne.asm          0          2             0      2/2           100    0\n"
+            "zle_wlasne.asm      0          2             0      2/2           100    0\n"
+            "bez.asm             0          0             2      0/2           100    3\n");
 
   // A task line at fault is the file's error, named by its line from 0.
   const Wynik zle = k.Uruchom("zle_wlasne.asm dobre.asm");
@@ -372,7 +380,7 @@ TEST(KelbraBatch, ZadanieWPlikuZTaskINoTask) {
   EXPECT_NE(zle.wyjscie.find("==> zle_wlasne.asm <==\nERROR...3 linia. niepoprawna liczba w --cycles: 1k\n"),
             std::string::npos)
       << zle.wyjscie;
-  EXPECT_NE(zle.wyjscie.find("\nzle_wlasne.asm      1          -             -             -    1\n"), std::string::npos);
+  EXPECT_NE(zle.wyjscie.find("\nzle_wlasne.asm      1          -             -        -             -    1\n"), std::string::npos);
 
   // A task file that cannot serve stops everything, before any file runs.
   const struct {
@@ -400,6 +408,77 @@ TEST(KelbraBatch, PomocNaStandardoweWyjscie) {
     EXPECT_EQ(w.wyjscie.rfind("uzycie: kelbra-batch ", 0), 0u) << argumenty;
     EXPECT_NE(w.wyjscie.find("--task"), std::string::npos);
   }
+}
+
+TEST(KelbraBatch, PolaArkuszaWCudzyslowachJakRfc4180) {
+  const struct {
+    std::string pole;
+    char separator;
+    std::string zapis;
+  } przypadki[] = {
+      {"kowalski", ',', "kowalski"},
+      {"", ',', ""},
+      {"Oczekiwano P1=3C, jest FF", ',', "\"Oczekiwano P1=3C, jest FF\""},
+      {"Oczekiwano P1=3C, jest FF", ';', "Oczekiwano P1=3C, jest FF"},
+      {"a;b", ';', "\"a;b\""},
+      {"LCD1=\"Ala\"", ';', "\"LCD1=\"\"Ala\"\"\""},
+      {"Łukasz Żółć", ',', "Łukasz Żółć"},
+      {"dwa\nwiersze", ',', "\"dwa\nwiersze\""},
+      {"a\tb", '\t', "\"a\tb\""},
+  };
+  for (const auto& p : przypadki) EXPECT_EQ(wsad::PoleCsv(p.pole, p.separator), p.zapis) << p.pole;
+  EXPECT_EQ(wsad::WierszCsv({"grupa/Śliwa, \"Ś\".asm", "", "3"}, ','), "\"grupa/Śliwa, \"\"Ś\"\".asm\",,3\r\n");
+}
+
+// Where a program that failed its check was when the run ended.
+TEST(KelbraBatch, GdzieProgramUtknal) {
+  const struct {
+    std::string program;
+    std::string koniec;
+  } przypadki[] = {
+      {"mov p1,#0\r\nsjmp $ ; stoj\r\n", "Koniec przebiegu w PC=0003: program krąży w wierszu 1: sjmp $"},
+      {"start:\r\n\tjb p3.2,start\r\n\tmov p1,#3Ch\r\n", "Koniec przebiegu w PC=0000: program krąży w wierszu 1: jb p3.2,start"},
+      {"czekaj: mov dptr,#0FFB0h\r\nmovx a,@dptr\r\njb acc.0,czekaj\r\nmov p1,#3Ch\r\n",
+       "Koniec przebiegu w PC=0003, wiersz 1: movx a,@dptr; program krąży w wierszach 0..2"},
+  };
+  for (const auto& p : przypadki) {
+    PlikTymczasowy plik("utknal.asm", p.program);
+    // P3.2 stays high and S1 off: neither wait ends. A window open to the
+    // end watches every boundary as the last stretch does.
+    for (const char* oczekiwanie : {"P1=3C", "P1=3C@10..5000"}) {
+      const Wynik w = Uruchom("--cycles 5000 --expect " + std::string(oczekiwanie) + " " + plik.Sciezka());
+      EXPECT_EQ(w.kod, 3) << p.program;
+      EXPECT_EQ(w.wyjscie.substr(w.wyjscie.find('\n') + 1), p.koniec + "\n") << p.program << oczekiwanie;
+    }
+  }
+}
+
+// Files checked side by side print, and fill the sheet, in the order given;
+// the first file runs longest.
+TEST(KelbraBatch, RownolegleWKolejnosciArgumentow) {
+  KatalogTymczasowy k("rownolegle");
+  std::string pliki;
+  for (int n = 0; n < 8; ++n) {
+    const std::string nazwa = "s" + std::to_string(n) + ".asm";
+    k.Plik(nazwa, ";#kelbra --cycles " + std::string(n == 0 ? "3000000" : "1000") + " --expect P1=0" +
+                      std::to_string(n % 3) + "\r\nmov p1,#" + std::to_string(n % 2) + "\r\nsjmp $\r\n");
+    pliki += " " + nazwa;
+  }
+  const Wynik jeden = k.Uruchom("-j 1 --csv jeden.csv" + pliki);
+  const Wynik dwa = k.Uruchom("-j 2 --csv dwa.csv" + pliki);
+  EXPECT_EQ(dwa.kod, 3);
+  EXPECT_EQ(dwa.wyjscie, jeden.wyjscie);
+  const std::string arkusz = test::TrescPliku(test::SciezkaTymczasowa("rownolegle") / "dwa.csv");
+  EXPECT_EQ(arkusz, test::TrescPliku(test::SciezkaTymczasowa("rownolegle") / "jeden.csv"));
+  size_t poprzedni = 0;
+  for (int n = 0; n < 8; ++n) {
+    const size_t tu = arkusz.find("\r\ns" + std::to_string(n) + ".asm,");
+    ASSERT_NE(tu, std::string::npos) << arkusz;
+    EXPECT_GT(tu, poprzedni);
+    poprzedni = tu;
+  }
+  EXPECT_NE(arkusz.find("\r\ns0.asm,s0,tak,0,1,1,1,1,3000000,0,\r\n"), std::string::npos) << arkusz;
+  EXPECT_NE(arkusz.find("\r\ns2.asm,s2,tak,0,0,1,0,1,1000,3,\"Oczekiwano P1=02, jest 00\"\r\n"), std::string::npos);
 }
 
 }  // namespace

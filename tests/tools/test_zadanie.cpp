@@ -189,7 +189,7 @@ TEST(Zadanie, LinieIWierszeWyniku) {
     EXPECT_EQ(CzytajOczekiwanie(zapis, o), "");
     return o;
   };
-  auto wynik = [](bool spelnione, const std::string& jest) { return WynikOczekiwania{true, spelnione, jest, {}}; };
+  auto wynik = [](bool spelnione, const std::string& jest) { return WynikOczekiwania{true, spelnione, jest, {}, {}}; };
   // The other lines show in the checks at cycles and the whole task below;
   // here an unmet row at a cycle, a run of one cycle, a display off and PC.
   const Oczekiwanie p1 = oczekiwanie("P1=FA@1000000");
@@ -229,18 +229,11 @@ TEST(Zadanie, SprawdzaCiagWCyklachPrzedRozkazem) {
     ASSERT_EQ(CzytajOczekiwanie(zapis, oczekiwania.back()), "");
   }
   Sprawdzanie s(oczekiwania);
-  EXPECT_EQ(s.Cykle(), (std::vector<uint64_t>{0, 1, 2, 103, 104, 206, 308, 100000}));
-  std::vector<uint64_t> wywolania;
   UstawieniaPrzebiegu u;
   u.Cykle = 110;
-  u.Kontrole = &s.Cykle();
-  u.Kontrola = [&](size_t k) {
-    wywolania.push_back(k);
-    s.WCyklu(k, *j, plytka->lcd);
-  };
+  u.Kontrole = &s;
   const WynikPrzebiegu w = Uruchom(*m, u);
   s.NaKoncu(w.Cykle, *j, plytka->lcd);
-  EXPECT_EQ(wywolania, (std::vector<uint64_t>{0, 1, 2, 3, 4}));
   std::vector<std::string> linie;
   for (size_t i = 0; i < oczekiwania.size(); ++i)
     if (!s.Wyniki()[i].spelnione) linie.push_back(LiniaNiespelnionego(oczekiwania[i], s.Wyniki()[i], w.Cykle));
@@ -299,6 +292,77 @@ TEST(Zadanie, SprawdzenieNaWlasnejMaszynie) {
     EXPECT_EQ(zle.bledy, std::vector<std::string>{b.blad});
   }
   EXPECT_FALSE(SprawdzZadanie(Linie({"nop"})).maZadanie);
+}
+
+// Points and windows of cycles, on task lines and on the command line.
+TEST(Zadanie, PunktyIPrzedzialyCykli) {
+  const struct {
+    std::vector<std::string> zadanie;
+    std::vector<std::string> wiersz;
+    std::string blad;  // empty: read, the last expectation as below
+    std::optional<uint64_t> od = std::nullopt, doCyklu = std::nullopt;
+    uint32_t punkty = 1;
+  } przypadki[] = {
+      {{";#kelbra --expect P1=FB@1000..5000 --points 2"}, {}, "", 1000, 5000, 2},
+      {{";#kelbra --expect P1=FB --points 0 --expect P1=FC@7..7"}, {}, "", 7, 7, 1},
+      {{";#kelbra --expect 'LCD1=Klawisz: 3@40000..50000' --points 5"}, {}, "", 40000, 50000, 5},
+      // The command line cannot score a task's expectation.
+      {{";#kelbra --expect P1=FB"}, {"--points", "5"}, "--points 5: musi stac zaraz po --expect"},
+      {{}, {"--expect", "LCD1=a@5..x"}, "", std::nullopt, std::nullopt, 1},
+      {{}, {"--expect", "DATA:30=01@0..0", "--points", "1000"}, "", 0, 0, 1000},
+      {{";#kelbra --points 2"}, {}, "ERROR...0 linia. --points 2: musi stac zaraz po --expect w tym samym wierszu"},
+      {{";#kelbra --expect P1=FB", ";#kelbra --points 2"}, {}, "ERROR...1 linia. --points 2: musi stac zaraz po"},
+      {{";#kelbra --expect P1=FB --points 2 --points 3"}, {}, "ERROR...0 linia. --points 3: musi stac"},
+      {{}, {"--expect", "P1=FB", "--key", "S1@5", "--points", "2"}, "--points 2: musi stac zaraz po --expect"},
+      {{";#kelbra --expect P1=FB --points x"}, {}, "niepoprawna liczba punktow w --points: x (0-1000)"},
+      {{";#kelbra --expect P1=FB --points 1001"}, {}, "niepoprawna liczba punktow w --points: 1001"},
+      {{";#kelbra --expect P1=FB --points -1"}, {}, "niepoprawna liczba punktow w --points: -1"},
+      {{";#kelbra --expect P1=FB@50..40"}, {}, "pusty przedzial cykli \"50..40\" (OD wiekszy niz DO)"},
+      {{";#kelbra --expect P1=FB@5.."}, {}, "niepoprawny przedzial cykli \"5..\" (OD..DO, liczby dziesietne)"},
+      {{";#kelbra --expect P1=FB@5..99999999999999999999"}, {}, "niepoprawny przedzial cykli"},
+      {{";#kelbra --csv a.csv"}, {}, "ERROR...0 linia. --csv nie nalezy do zadania: opcje wydruku"},
+      {{";#kelbra -j 2"}, {}, "ERROR...0 linia. -j nie nalezy do zadania"},
+      {{}, {"-j", "0"}, "niepoprawna liczba w -j: 0"},
+      {{}, {"--csv-sep", ";;"}, "niepoprawny separator w --csv-sep: \";;\""},
+      {{}, {"--csv-sep", "\""}, "niepoprawny separator w --csv-sep"},
+  };
+  for (const auto& p : przypadki) {
+    OpcjeWsadu o;
+    const auto blad = Czytaj(p.zadanie, o, p.wiersz);
+    const std::string opis = p.zadanie.empty() ? p.wiersz.front() : p.zadanie.back();
+    if (!p.blad.empty()) {
+      ASSERT_TRUE(blad) << opis;
+      const std::string tekst = blad->linia >= 0 ? LiniaBledu(*blad) : blad->tekst;
+      EXPECT_NE(tekst.find(p.blad), std::string::npos) << opis << "\n" << tekst;
+      continue;
+    }
+    ASSERT_FALSE(blad) << opis << "\n" << blad->tekst;
+    ASSERT_FALSE(o.oczekiwania.empty());
+    EXPECT_EQ(o.oczekiwania.back().cykl, p.od) << opis;
+    EXPECT_EQ(o.oczekiwania.back().doCyklu, p.doCyklu) << opis;
+    EXPECT_EQ(o.oczekiwania.back().punkty, p.punkty) << opis;
+  }
+}
+
+// The running light in windows: P1=FD shows from the boundary at 104 on.
+TEST(Zadanie, PrzedzialSpelnionyNaGranicyRozkazuWSrodku) {
+  std::vector<std::string> zrodlo = {
+      ";#kelbra --cycles 250 --expect P1=FD@2..200 --points 3 --expect P1=FB@2..150",
+      ";#kelbra --expect P1=F7@200..400 --expect P1=FD@1000..2000 --expect P1=FD@104..104",
+  };
+  zrodlo.insert(zrodlo.end(), Swiatlo.begin(), Swiatlo.end());
+  const WynikZadania w = SprawdzZadanie(Linie(zrodlo));
+  ASSERT_TRUE(w.uruchomione);
+  const std::string koniec = std::to_string(w.cykle);
+  EXPECT_EQ(w.wyniki[0].wCyklu, 104u);
+  EXPECT_EQ(LiniaNiespelnionego(w.oczekiwania[1], w.wyniki[1], w.cykle),
+            "P1 w cyklach 2..150: oczekiwano FB, ostatnio FD");
+  EXPECT_EQ(LiniaNiespelnionego(w.oczekiwania[2], w.wyniki[2], w.cykle),
+            "P1 w cyklach 200..400: oczekiwano F7, ostatnio FB (przebieg skonczyl sie w cyklu " + koniec + ")");
+  EXPECT_EQ(LiniaNiespelnionego(w.oczekiwania[3], w.wyniki[3], w.cykle),
+            "P1 w cyklach 1000..2000: oczekiwano FD, przebieg skonczyl sie w cyklu " + koniec);
+  EXPECT_TRUE(w.wyniki[4].spelnione);
+  EXPECT_EQ(TytulSprawdzenia(w), "Sprawdzenie: 2 z 5 spełnione, punkty 4/7");
 }
 
 }  // namespace
