@@ -35,6 +35,8 @@ class WidokCzasu {
   void Powieksz(double czynnik, double x);
   // Moves the picture right by dx pixels.
   void Przesun(double dx);
+  // Holds the picture where it is (a cursor was placed on it).
+  void Zatrzymaj() { naZywo_ = false; }
   // The whole capture, from its beginning to the present.
   void Calosc(uint64_t od, uint64_t do_);
   // Back to following: the last 20 ms up to the present.
