@@ -5,10 +5,21 @@
 namespace kelbra {
 
 ZapisPrzebiegow::ZapisPrzebiegow(size_t pojemnosc)
-    : poj_(std::max<size_t>(Blok, (pojemnosc + Blok - 1) / Blok * Blok)),
-      zmiany_(std::make_unique<ZmianaPrzebiegu[]>(poj_)),
-      kopie_(std::make_unique<BajtyPrzebiegu[]>(poj_ / Blok)) {
+    : poj_(std::max<size_t>(Blok, (pojemnosc + Blok - 1) / Blok * Blok)) {
   Rozpocznij(0, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+}
+
+void ZapisPrzebiegow::Wlacz(bool wlacz) {
+  if (wlacz == Wlaczony()) return;
+  if (wlacz) {
+    // Pages are touched as the ring fills, not all at once here.
+    zmiany_ = std::make_unique_for_overwrite<ZmianaPrzebiegu[]>(poj_);
+    kopie_ = std::make_unique_for_overwrite<BajtyPrzebiegu[]>(poj_ / Blok);
+  } else {
+    zmiany_.reset();
+    kopie_.reset();
+  }
+  Rozpocznij(koniec_, biezace_);
 }
 
 void ZapisPrzebiegow::Rozpocznij(uint64_t cykl, const BajtyPrzebiegu& bajty) {

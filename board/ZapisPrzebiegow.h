@@ -19,11 +19,12 @@ enum class Sygnal : uint8_t { P0, P1, P2, P3, KlStatyczne, KlDynamiczne0, KlDyna
 inline constexpr int LiczbaBajtowPrzebiegu = 7;  // P0 ... KlDynamiczne1
 inline constexpr int LiczbaSygnalow = 9;
 
+// Plain, so that a ring of them is taken without being written.
 struct ZmianaPrzebiegu {
-  uint64_t Cykl = 0;
-  Sygnal Rodzaj = Sygnal::P0;
-  uint8_t Wartosc = 0;    // the new byte, or the byte written to the LCD
-  uint8_t Poprzednia = 0; // the byte before (a byte row only)
+  uint64_t Cykl;
+  Sygnal Rodzaj;
+  uint8_t Wartosc;     // the new byte, or the byte written to the LCD
+  uint8_t Poprzednia;  // the byte before (a byte row only)
 
   bool Bajt() const { return static_cast<int>(Rodzaj) < LiczbaBajtowPrzebiegu; }
 };
@@ -44,7 +45,14 @@ class ZapisPrzebiegow {
   // Changes per block with a copy of all bytes.
   static constexpr size_t Blok = 256;
 
+  // Off until switched on, so a machine that never draws or dumps its
+  // picture takes no memory for it.
   explicit ZapisPrzebiegow(size_t pojemnosc = DomyslnaPojemnosc);
+
+  // On, the buffers are taken once here and never again while recording;
+  // off, they are let go and nothing is recorded.
+  void Wlacz(bool wlacz);
+  bool Wlaczony() const { return zmiany_ != nullptr; }
 
   // Forgets everything: the picture begins at `cykl` with these bytes.
   void Rozpocznij(uint64_t cykl, const BajtyPrzebiegu& bajty);
@@ -53,7 +61,7 @@ class ZapisPrzebiegow {
   // nothing is recorded when the value is the one already there.
   void Bajt(Sygnal s, uint8_t wartosc, uint64_t cykl) {
     const auto k = static_cast<size_t>(s);
-    if (biezace_[k] == wartosc) return;
+    if (biezace_[k] == wartosc || !Wlaczony()) return;
     Dopisz({cykl, s, wartosc, biezace_[k]});
     biezace_[k] = wartosc;
   }
@@ -63,7 +71,7 @@ class ZapisPrzebiegow {
     for (int p = 0; p < 4; ++p) Bajt(static_cast<Sygnal>(p), static_cast<uint8_t>(porty >> (8 * p)), cykl);
   }
   void ZapisLcd(bool dane, uint8_t wartosc, uint64_t cykl) {
-    Dopisz({cykl, dane ? Sygnal::LcdDane : Sygnal::LcdRozkaz, wartosc, 0});
+    if (Wlaczony()) Dopisz({cykl, dane ? Sygnal::LcdDane : Sygnal::LcdRozkaz, wartosc, 0});
   }
   // The machine's present: the picture reaches up to it.
   void UstawKoniec(uint64_t cykl) {

@@ -46,6 +46,7 @@ TEST(ZapisPrzebiegow, RecordsEachChangeOnceAtItsCycle) {
   for (const Przypadek& p : przypadki) {
     SCOPED_TRACE(p.nazwa);
     ZapisPrzebiegow z(1024);
+    z.Wlacz(true);
     z.Rozpocznij(0, Wysokie);
     for (const Krok& k : p.kroki) {
       if (k.wstecz) {
@@ -71,6 +72,7 @@ TEST(ZapisPrzebiegow, RecordsEachChangeOnceAtItsCycle) {
 // matches a plain replay of what is held.
 TEST(ZapisPrzebiegow, DropsTheOldestAndKeepsValuesRight) {
   ZapisPrzebiegow z(1024);
+  z.Wlacz(true);
   z.Rozpocznij(0, Wysokie);
   std::mt19937 los(25);
   std::vector<ZmianaPrzebiegu> wszystkie;
@@ -105,6 +107,7 @@ TEST(ZapisPrzebiegow, DropsTheOldestAndKeepsValuesRight) {
 
 TEST(ZapisPrzebiegow, MeasuresTheLastFullPeriodOfAPin) {
   ZapisPrzebiegow z;
+  z.Wlacz(true);
   z.Rozpocznij(0, Wysokie);
   // P1.0 high for the first 250 cycles of every 1000, P1.1 changing beside it.
   for (uint64_t c = 1000; c < 10'000; c += 1000) {
@@ -148,6 +151,7 @@ std::map<std::string, std::vector<std::pair<uint64_t, std::string>>> CzytajVcd(c
 
 TEST(Vcd, ChangesAppearAtTheirCyclesInMicroseconds) {
   ZapisPrzebiegow z;
+  z.Wlacz(true);
   z.Rozpocznij(0, Wysokie);
   for (uint64_t n = 1; n <= 6; ++n) z.Bajt(Sygnal::P1, n % 2 ? 0xFE : 0xFF, n * 130'000);
   z.ZapisLcd(false, 0x38, 500'000);

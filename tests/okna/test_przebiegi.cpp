@@ -16,6 +16,7 @@ namespace {
 
 TEST(Przebiegi, WheelZoomsAndTwoCursorsOnEdgesMeasureTheirDistance) {
   ZapisPrzebiegow z;
+  z.Wlacz(true);
   z.Rozpocznij(0, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
   for (uint64_t n = 1; n <= 8; ++n) z.Bajt(Sygnal::P1, n % 2 ? 0xFE : 0xFF, n * 130'000);
   z.UstawKoniec(1'100'000);
