@@ -1,5 +1,6 @@
 // The LCD costs the emulator: a data write per MOVX, and a full repaint
-// every sixth millisecond while the board window is shown.
+// every sixth millisecond while the board window is shown. The timing
+// picture: a full ring written out as VCD, and one paint's summary of it.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,9 @@
 
 #include "LcdObraz.h"
 #include "Plytka.h"
+#include "Vcd.h"
+#include "WidokPrzebiegow.h"
+#include "ZapisPrzebiegow.h"
 
 namespace {
 
@@ -36,6 +40,34 @@ void BM_LcdRysujWszystko(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LcdRysujWszystko);
+
+// A pin toggling every 50 cycles until the ring is full.
+const ZapisPrzebiegow& PelnyZapis() {
+  static const auto z = [] {
+    auto p = std::make_unique<ZapisPrzebiegow>();
+    p->Wlacz(true);
+    for (uint64_t n = 0; n < p->Pojemnosc(); ++n) p->Bajt(Sygnal::P1, n % 2 ? 0xFF : 0xFE, 50 * (n + 1));
+    return p;
+  }();
+  return *z;
+}
+
+void BM_TekstVcdPelnegoZapisu(benchmark::State& state) {
+  const ZapisPrzebiegow& z = PelnyZapis();
+  for (auto _ : state) benchmark::DoNotOptimize(TekstVcd(z).size());
+  state.counters["zmiany/s"] = benchmark::Counter(static_cast<double>(z.Liczba()), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_TekstVcdPelnegoZapisu)->Unit(benchmark::kMillisecond);
+
+// "Całość" over a full ring: the widest paint.
+void BM_ObrazCalegoZapisu(benchmark::State& state) {
+  const ZapisPrzebiegow& z = PelnyZapis();
+  WidokCzasu w;
+  w.UstawSzerokosc(1000, z.Koniec());
+  w.Calosc(z.Poczatek(), z.Koniec());
+  for (auto _ : state) benchmark::DoNotOptimize(ObliczObraz(z, w).doX);
+}
+BENCHMARK(BM_ObrazCalegoZapisu)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -51,7 +51,7 @@ bool Bajtowy(const WierszPrzebiegu& w) { return w.rodzaj != WierszPrzebiegu::Rod
 }  // namespace
 
 WykresPrzebiegow::WykresPrzebiegow(const ZapisPrzebiegow& zapis, QWidget* rodzic)
-    : QAbstractScrollArea(rodzic), zapis_(zapis) {
+    : QAbstractScrollArea(rodzic), zapis_(zapis), pokolenie_(zapis.Pokolenie()) {
   setObjectName("WykresPrzebiegow");
   setFocusPolicy(Qt::StrongFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -105,6 +105,17 @@ std::optional<int> WykresPrzebiegow::SrodekWiersza(Sygnal s, int bit) const {
 
 void WykresPrzebiegow::Odswiez() {
   if (!isVisible()) return;
+  // A new picture (a new program, a reset, an edit): the cursors go, and
+  // the view follows the present again.
+  if (pokolenie_ != zapis_.Pokolenie()) {
+    pokolenie_ = zapis_.Pokolenie();
+    kursorA_.reset();
+    kursorB_.reset();
+    widok_.WlaczNaZywo(zapis_.Koniec());
+    wersja_ = UINT64_MAX;
+    emit KursoryZmienione();
+    emit WidokZmieniony();
+  }
   const double od = widok_.Od();
   widok_.Sledz(zapis_.Koniec());
   // P1 unfolds by itself once it changes.

@@ -82,6 +82,7 @@ class WykresPrzebiegow final : public QAbstractScrollArea {
   std::optional<uint64_t> kursorB_;
   // What the last paint showed.
   uint64_t wersja_ = UINT64_MAX;
+  uint64_t pokolenie_ = 0;
   // A left press pans when it moves, else it places cursor A.
   std::optional<QPoint> nacisniety_;
   QPoint ostatni_;

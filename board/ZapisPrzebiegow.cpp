@@ -28,6 +28,7 @@ void ZapisPrzebiegow::Rozpocznij(uint64_t cykl, const BajtyPrzebiegu& bajty) {
   poczatkowe_ = biezace_ = bajty;
   liczbaRodzaju_ = {};
   ++wersja_;
+  ++pokolenie_;
 }
 
 void ZapisPrzebiegow::UsunNajstarsza() {

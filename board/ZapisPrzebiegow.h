@@ -92,6 +92,8 @@ class ZapisPrzebiegow {
   uint64_t Koniec() const { return koniec_; }
   // Bumped by everything that changes the picture.
   uint64_t Wersja() const { return wersja_; }
+  // Bumped by every new beginning.
+  uint64_t Pokolenie() const { return pokolenie_; }
   // Bytes at the picture's beginning and now.
   const BajtyPrzebiegu& BajtyPoczatkowe() const { return poczatkowe_; }
   const BajtyPrzebiegu& Biezace() const { return biezace_; }
@@ -137,6 +139,7 @@ class ZapisPrzebiegow {
   uint64_t poczatek_ = 0;
   uint64_t koniec_ = 0;
   uint64_t wersja_ = 0;
+  uint64_t pokolenie_ = 0;
   BajtyPrzebiegu poczatkowe_{};
   BajtyPrzebiegu biezace_{};
   std::array<size_t, LiczbaSygnalow> liczbaRodzaju_{};
