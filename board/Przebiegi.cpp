@@ -157,7 +157,8 @@ void WykresPrzebiegow::resizeEvent(QResizeEvent* e) {
 }
 
 uint64_t WykresPrzebiegow::CyklKursora(int x, int wiersz) const {
-  const double t = std::max(0.0, std::round(widok_.Cykl(x)));
+  // Far outside the picture a cursor still gets a cycle a clock can reach.
+  const double t = std::clamp(std::round(widok_.Cykl(x)), 0.0, 1e18);
   const auto cykl = static_cast<uint64_t>(t);
   if (wiersz < 0 || !Bajtowy(wiersze_[static_cast<size_t>(wiersz)])) return cykl;
   const WierszPrzebiegu& w = wiersze_[static_cast<size_t>(wiersz)];
@@ -297,7 +298,10 @@ void WykresPrzebiegow::paintEvent(QPaintEvent*) {
     p.drawLine(x, WysokoscOsi, x, wys);
     p.setPen(pal.color(QPalette::WindowText));
     p.drawLine(x, 0, x, WysokoscOsi - 1);
-    p.drawText(QRect(x + 3, 0, 400, PasOpisow), Qt::AlignLeft | Qt::AlignVCenter, Qt8(d.tekst));
+    // A label that would run off the right edge is left out.
+    const QString tekst = Qt8(d.tekst);
+    if (x + 3 + fm.horizontalAdvance(tekst) <= viewport()->width())
+      p.drawText(QRect(x + 3, 0, 400, PasOpisow), Qt::AlignLeft | Qt::AlignVCenter, tekst);
   }
   p.drawLine(0, WysokoscOsi - 1, viewport()->width(), WysokoscOsi - 1);
 
