@@ -39,6 +39,11 @@ const std::map<std::string, std::string> Przebiegi = {
      // Two toggles of P1.0 after 1.1 s (0.5 s each), counted on P2; the main
      // loop meanwhile copies the static keys to P3.
      "--cycles 1100000 --key S2@0 --expect P1=FF --expect DATA:31=02 --expect P2=FD --expect P3=FD"},
+    {"pwm.asm",
+     // S1 and S3 on: n = 5, so P1.0 is 1 for 250 of every 1000 cycles, the
+     // period starting 64 cycles past a thousand.
+     "--cycles 20000 --key S1@0 --key S3@0 --expect P1=FF@10300 --expect P1=FE@10330 --expect P1=FE@11050"
+     " --expect P1=FF@11080"},
     {"klawiatura_pc.asm",
      "--cycles 60000 --script " KELBRA_PRZYKLADY "/klawiatura_pc.skrypt"
      " --expect LCD1=Kelbra --expect LCD2=8051"},
