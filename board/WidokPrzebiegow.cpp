@@ -106,9 +106,15 @@ std::vector<Podzialka> Podzialki(const WidokCzasu& w, double odstep) {
 std::string NazwaWiersza(const WierszPrzebiegu& w) {
   static constexpr const char* Nazwy[LiczbaBajtowPrzebiegu] = {"P0", "P1", "P2", "P3", "FFB0", "FFE1", "FFE2"};
   if (w.rodzaj == WierszPrzebiegu::Rodzaj::Lcd) return "LCD";
-  std::string n = Nazwy[static_cast<int>(w.sygnal)];
-  if (w.rodzaj == WierszPrzebiegu::Rodzaj::Pin) n += "." + std::to_string(w.bit);
-  return n;
+  const int k = static_cast<int>(w.sygnal);
+  if (w.rodzaj == WierszPrzebiegu::Rodzaj::Szyna) return Nazwy[k];
+  // A key byte's bits are named after their keys.
+  switch (w.sygnal) {
+    case Sygnal::KlStatyczne: return "S" + std::to_string(w.bit + 1);
+    case Sygnal::KlDynamiczne0: return "K" + std::to_string(w.bit);
+    case Sygnal::KlDynamiczne1: return "K" + std::to_string(w.bit + 8);
+    default: return std::string(Nazwy[k]) + "." + std::to_string(w.bit);
+  }
 }
 
 bool RozwinieciaWierszy::Rozwiniety(Sygnal s, const ZapisPrzebiegow& z) const {
