@@ -444,6 +444,8 @@ TFormPrzebiegi::TFormPrzebiegi(const ZapisPrzebiegow& zapis, QWidget* rodzic)
   kursory_ = new QLabel(this);
   kursory_->setObjectName("LabelKursory");
   kursory_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // A long reading must not widen the window.
+  kursory_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   pin_ = new QLabel(this);
   pin_->setObjectName("LabelPin");
 
