@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 
 #include "Data.h"
@@ -18,6 +19,7 @@
 #include "Okno_edycji_rozkazow.h"
 #include "Oprogrami.h"
 #include "Plytka.h"
+#include "Przebiegi.h"
 #include "Rejestry.h"
 #include "Sfr.h"
 #include "Tabela_rozkazy.h"
@@ -109,15 +111,26 @@ int main(int argc, char** argv) {
                    &kelbra::TFormKelbra::PoTyknieciuBiegu);
   kelbra::TFormOgraniczeniEmulatora prn;
   kelbra::TFormOProgramie oProgramie;
+  // The timing picture repaints with the status pulse while the program
+  // runs, and at once after a step or any other stop.
+  kelbra::TFormPrzebiegi przebiegi(okno.maszyna().przebiegi());
+  przebiegi.UstawPuls(okno.PulsStatusu());
+  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::NoweZmiany, &przebiegi,
+                   &kelbra::TFormPrzebiegi::PoTyknieciuBiegu);
 
   // In the window table's order, the order they were created in.
   kelbra::Tokno_edycji_rozkazow::OknaPomocnicze okna;
-  okna.okna = {&tabela, &rejestry, &sfr, &pamiec, &kelbraOkno, &prn, &oProgramie};
+  okna.okna = {&tabela, &rejestry, &sfr, &pamiec, &kelbraOkno, &prn, &oProgramie, &przebiegi};
   okna.sekcjeSfr = {[&] { return sfr.WysokosciSekcji(); },
                     [&](const std::array<int32_t, 4>& s) { sfr.UstawWysokosciSekcji(s); },
                     kelbra::TFormDataSFR::ProjektoweWysokosci()};
   okno.UstawOkna(okna);
   okno.show();
+  // Where the timing window stood and whether it was open: the program's
+  // settings, not the source file's layout line.
+  QSettings ustawienia("kelbra", "kelbra");
+  przebiegi.PrzywrocUstawienia(ustawienia);
+  QObject::connect(&aplikacja, &QCoreApplication::aboutToQuit, [&] { przebiegi.ZapiszUstawienia(ustawienia); });
   // As Otwórz after its question: the file's layout is applied once the
   // windows exist, and an unreadable file leaves an empty editor behind its
   // message. Then unsaved text that a crashed or killed program left is

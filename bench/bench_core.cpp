@@ -64,4 +64,16 @@ void BM_KrokJadraMieszankaZHistoria(benchmark::State& state) {
 }
 BENCHMARK(BM_KrokJadraMieszankaZHistoria)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// The window's run in emulation mode: the history and the timing picture
+// both on (historia 1), or the picture alone (historia 0).
+void BM_KrokJadraMieszankaZPrzebiegami(benchmark::State& state) {
+  const auto m = Mieszanka(state);
+  if (!m) return;
+  m->historia().Wlacz(state.range(0) != 0);
+  m->WlaczPrzebiegi(true);
+  Przebiegi(state, *m);
+  state.counters["zmiany"] = static_cast<double>(m->przebiegi().Liczba());
+}
+BENCHMARK(BM_KrokJadraMieszankaZPrzebiegami)->ArgName("historia")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The emulated Kelbra board as one object: the 8051 core, the board model
-// with its LCD and the step history, wired together here and never moved,
+// with its LCD, the step history and the timing picture, wired together
+// here and never moved,
 // since each keeps references into the others. One power-on, one board
 // reset, one clock (Jadro::Cykle) and one loop that runs instructions;
 // the main window, the task check, the batch runner, the benchmarks and the
@@ -13,6 +14,7 @@
 #include "Jadro.h"
 #include "Plytka.h"
 #include "TablicaRozkazow.h"
+#include "ZapisPrzebiegow.h"
 
 namespace kelbra {
 
@@ -30,8 +32,18 @@ class Maszyna {
   const PlytkaKelbra& plytka() const { return plytka_; }
   HistoriaKrokow& historia() { return historia_; }
   const HistoriaKrokow& historia() const { return historia_; }
+  ZapisPrzebiegow& przebiegi() { return przebiegi_; }
+  const ZapisPrzebiegow& przebiegi() const { return przebiegi_; }
   // Machine cycles since the last board reset.
   uint64_t Cykl() const { return jadro_.Cykle; }
+
+  // The timing picture on, beginning at the present, or off with its
+  // buffers let go. While on, every run records each change of P0-P3 and
+  // of the key bytes and each LCD write with the cycle that ends it.
+  void WlaczPrzebiegi(bool wlacz);
+  // Step back: undoes the last recorded instruction, and the picture loses
+  // what came after the new present. False when there was none.
+  bool Cofnij();
 
   // The board reset, which entering the emulation mode also is: the core's
   // reset values, the clock at 0, the LCD's start sequence, typed PC keys
@@ -49,7 +61,14 @@ class Maszyna {
   template <class Stop>
   bool Biegnij(int64_t& budzet, uint64_t doCyklu, Stop&& stop) {
     plytka_.PrzedBiegiem();
-    return historia_.Wlaczona() ? Petla<true>(budzet, doCyklu, stop) : Petla<false>(budzet, doCyklu, stop);
+    if (!przebiegi_.Wlaczony())
+      return historia_.Wlaczona() ? Petla<true, false>(budzet, doCyklu, stop)
+                                  : Petla<false, false>(budzet, doCyklu, stop);
+    ZmianyZzewnatrz();
+    const bool zatrzymany = historia_.Wlaczona() ? Petla<true, true>(budzet, doCyklu, stop)
+                                                 : Petla<false, true>(budzet, doCyklu, stop);
+    przebiegi_.UstawKoniec(jadro_.Cykle);
+    return zatrzymany;
   }
   // One instruction, as a step command runs it.
   int32_t Krok() {
@@ -60,7 +79,16 @@ class Maszyna {
   }
 
  private:
-  template <bool Zapis, class Stop>
+  uint32_t Porty() const {
+    return static_cast<uint32_t>(jadro_.Data[sfr::P0]) | static_cast<uint32_t>(jadro_.Data[sfr::P1]) << 8 |
+           static_cast<uint32_t>(jadro_.Data[sfr::P2]) << 16 | static_cast<uint32_t>(jadro_.Data[sfr::P3]) << 24;
+  }
+  BajtyPrzebiegu Bajty() const;
+  // What changed between runs: the board's key copy, values typed in the
+  // inspection windows.
+  void ZmianyZzewnatrz();
+
+  template <bool Zapis, bool Przebiegi, class Stop>
   bool Petla(int64_t& budzet, uint64_t doCyklu, Stop& stop) {
     // One comparison of the clock per instruction: against the nearer of
     // the limit and the next PC key.
@@ -75,8 +103,19 @@ class Maszyna {
         dostawa = plytka_.NastepnaDostawaPC(jadro_.Cykle);
         granica = std::min(doCyklu, dostawa);
       }
+      // A port changes as its instruction ends, before any interrupt it
+      // lets in; the four latches are compared as one word.
+      uint64_t koniecRozkazu = 0;
+      if constexpr (Przebiegi) koniecRozkazu = jadro_.Cykle + CykleRozkazu[jadro_.Code[jadro_.PC]];
       const int32_t n = Zapis ? historia_.KrokZapisany() : jadro_.KrokJadra();
       zostalo -= KosztKroku(n);
+      if constexpr (Przebiegi) {
+        const uint32_t porty = Porty();
+        if (porty != porty_) {
+          porty_ = porty;
+          przebiegi_.Porty(porty, koniecRozkazu);
+        }
+      }
       // Whatever watches the machine instruction by instruction goes here.
       if (stop(static_cast<const Jadro&>(jadro_))) {
         zatrzymany = true;
@@ -90,6 +129,8 @@ class Maszyna {
   Jadro jadro_;
   PlytkaKelbra plytka_;
   HistoriaKrokow historia_{jadro_, plytka_};
+  ZapisPrzebiegow przebiegi_;
+  uint32_t porty_ = 0;  // the latches as the picture last saw them
 };
 
 }  // namespace kelbra

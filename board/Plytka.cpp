@@ -21,6 +21,21 @@ void PodlaczPlytke(Jadro& j, PlytkaKelbra& plytka) {
   plytka.PierwszePokazanie(j.Data, j.Xdata);
 }
 
+void PlytkaKelbra::NotujZapis(uint16_t adres, uint8_t wartosc) {
+  // MOVX takes two cycles: the write shows when it is done, as a port's
+  // change does.
+  const uint64_t cykl = (jadro_ ? jadro_->Cykle : 0) + 2;
+  if (adres == Lcd::AdresRozkazu || adres == Lcd::AdresDanych) {
+    Przebiegi->ZapisLcd(adres == Lcd::AdresDanych, wartosc, cykl);
+  } else if (adres == adresy_.AdresKlStatycznych) {
+    Przebiegi->Bajt(Sygnal::KlStatyczne, wartosc, cykl);
+  } else if (adres == adresy_.AdresKlDynamicznych0) {
+    Przebiegi->Bajt(Sygnal::KlDynamiczne0, wartosc, cykl);
+  } else if (adres == adresy_.AdresKlDynamicznych1) {
+    Przebiegi->Bajt(Sygnal::KlDynamiczne1, wartosc, cykl);
+  }
+}
+
 void PlytkaKelbra::Zapisz(uint16_t adres, uint8_t wartosc) {
   // Before the first showing there is no machine state to write into.
   if (xdata_ != nullptr) {

@@ -11,6 +11,7 @@
 #include "KlawiszePC.h"
 #include "Kolory.h"
 #include "Lcd.h"
+#include "ZapisPrzebiegow.h"
 
 namespace kelbra {
 
@@ -68,8 +69,15 @@ class PlytkaKelbra final : public ZapisXdata {
     KolejkaPC.Wyczysc();
   }
 
+  // The timing picture that LCD writes and the program's writes to the key
+  // bytes go into as well, when it is on.
+  ZapisPrzebiegow* Przebiegi = nullptr;
+
   // The core's MOVX-write hook.
-  int32_t LcdZapis(uint16_t adres, uint8_t wartosc) override { return lcd.LcdZapis(adres, wartosc); }
+  int32_t LcdZapis(uint16_t adres, uint8_t wartosc) override {
+    if (Przebiegi) NotujZapis(adres, wartosc);
+    return lcd.LcdZapis(adres, wartosc);
+  }
 
   // Static keys S1-S8 as n = 0-7: a click flips the key.
   void PrzelaczKlStatyczny(int n);
@@ -125,6 +133,7 @@ class PlytkaKelbra final : public ZapisXdata {
 
  private:
   static bool Poprawny(int n, int liczba) { return n >= 0 && n < liczba; }
+  void NotujZapis(uint16_t adres, uint8_t wartosc);
   void Zapisz(uint16_t adres, uint8_t wartosc);
   void Zapisz(uint8_t& komorka, uint8_t wartosc) {
     if (obserwator_) obserwator_->PrzedZapisemPlytki(komorka, wartosc);

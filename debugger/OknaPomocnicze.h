@@ -12,7 +12,7 @@
 namespace kelbra {
 
 // In the order the program creates them, after the main window.
-enum class Okno : int { Tabela, Rejestry, Sfr, Pamiec, Kelbra, Prn, OProgramie };
+enum class Okno : int { Tabela, Rejestry, Sfr, Pamiec, Kelbra, Prn, OProgramie, Przebiegi };
 
 // The main window's record in the layout line comes first.
 inline constexpr int PozycjaGlownego = 0;
@@ -42,6 +42,8 @@ inline constexpr OpisOkna TabelaOkien[] = {
     {Okno::Kelbra, 2, "Kelbra1", "Kelbra", "Kelbra2", "Kelbra"},
     {Okno::Prn, BezPozycji},
     {Okno::OProgramie, BezPozycji},
+    // Kept in the program's settings, so that the layout line stays as it is.
+    {Okno::Przebiegi, BezPozycji, "Przebiegi1", "Przebiegi"},
 };
 inline constexpr size_t LiczbaOkienPomocniczych = std::size(TabelaOkien);
 

@@ -56,8 +56,10 @@ void SterowanieBiegiem::UstawTrybEmulacji(bool wlacz, int liczbaLinii) {
   polecenia_.Emulacja = wlacz;
   if (!wlacz) polecenia_.Run = saLinie;
   polecenia_.PrzyciskRun = wlacz || saLinie;
-  // Off, the history lets its buffers go: an edited text ends what it held.
+  // Off, the history and the timing picture let their buffers go: an
+  // edited text ends what they held.
   m_.historia().Wlacz(wlacz);
+  m_.WlaczPrzebiegi(wlacz);
   if (wlacz) ResetKelbry();
   else UstawTimery(false, false);
 }
@@ -128,7 +130,7 @@ void SterowanieBiegiem::StepOver() {
 
 bool SterowanieBiegiem::KrokWstecz() {
   UstawTimery(false, false);
-  const bool cofniety = m_.historia().Cofnij();
+  const bool cofniety = m_.Cofnij();
   PokazBiezacaLinie();
   return cofniety;
 }

@@ -54,6 +54,7 @@ struct OpcjeWsadu {
   uint64_t slad = 0;
   std::optional<uint16_t> sladOd;
   std::string png;
+  std::string vcd;           // --vcd: the run's timing picture
   std::string csv;            // the sheet's file, "-" for standard output
   char separatorCsv = ',';
   std::string raport;         // a folder for each file's result and LCD picture

@@ -17,12 +17,14 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
 
 #include "ArkuszCsv.h"
 #include "Asembler.h"
+#include "DokumentZrodlowy.h"
 #include "IntelHex.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
@@ -34,6 +36,7 @@
 #include "PlikZrodlowy.h"
 #include "PrzebiegProgramu.h"
 #include "Tekst.h"
+#include "Vcd.h"
 #include "WydrukPRN.h"
 #include "Zadanie.h"
 #include "Zdarzenia.h"
@@ -167,10 +170,12 @@ Opcje CzytajOpcje(const std::vector<wsad::Argument>& argumenty) {
   }
   if (o.pliki.empty()) Zakoncz("nie podano pliku");
   if (o.sladOd && o.slad == 0) Zakoncz("--trace-from wymaga --trace N");
-  // With several programs the picture option names a folder, one PNG a program.
-  if (!o.png.empty() && o.pliki.size() > 1) {
-    if (!std::filesystem::is_directory(o.png)) Zakoncz("przy wielu plikach --lcd-png podaje istniejacy katalog: " + o.png);
-    KatalogNaPliki(o, o.png, "--lcd-png", false);
+  // With several programs the picture options name a folder, one file a program.
+  for (const auto& [sciezka, opcja] : {std::pair{&o.png, "--lcd-png"}, {&o.vcd, "--vcd"}}) {
+    if (sciezka->empty() || o.pliki.size() < 2) continue;
+    if (!std::filesystem::is_directory(*sciezka))
+      Zakoncz(std::string("przy wielu plikach ") + opcja + " podaje istniejacy katalog: " + *sciezka);
+    KatalogNaPliki(o, *sciezka, opcja, false);
   }
   if (!o.raport.empty()) KatalogNaPliki(o, o.raport, "--report", true);
   if (!o.zadanie.empty() && o.bezZadania) Zakoncz("--task i --no-task wykluczaja sie");
@@ -379,6 +384,7 @@ void Przetworz(const Opcje& o, const std::optional<kelbra::BajtyPliku>& bajty, W
 
   std::optional<wsad::SladRozkazow> slad;
   if (o.slad > 0) slad.emplace(tabela, linie);
+  if (!o.vcd.empty()) m->WlaczPrzebiegi(true);
   wsad::Sprawdzanie sprawdzanie(o.oczekiwania);
   // A long run shows how far it got, on a terminal only, and only when
   // files run one at a time.
@@ -411,6 +417,12 @@ void Przetworz(const Opcje& o, const std::optional<kelbra::BajtyPliku>& bajty, W
         o.pliki.size() > 1 ? (std::filesystem::path(o.png) / (Rdzen(plik) + ".png")).string() : o.png;
     const std::string blad = wsad::ZapiszPng(wsad::ObrazLcd(plytka->lcd), sciezka);
     if (!blad.empty()) ZlyPlik(t, blad);
+  }
+  if (!o.vcd.empty()) {
+    const std::string sciezka =
+        o.pliki.size() > 1 ? (std::filesystem::path(o.vcd) / (Rdzen(plik) + ".vcd")).string() : o.vcd;
+    if (const kelbra::BladPliku blad = kelbra::ZapiszVcd(sciezka, m->przebiegi()))
+      ZlyPlik(t, kelbra::KomunikatBleduPliku(blad, sciezka, std::strerror(blad.kod)));
   }
   if (!o.raport.empty()) {
     t.raport.push_back(LiniaLcd("LCD1", plytka->lcd.ZnakiLinii(0)));

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "Maszyna.h"
 #include "Vcd.h"
 #include "ZapisPrzebiegow.h"
 
@@ -122,6 +125,25 @@ TEST(ZapisPrzebiegow, MeasuresTheLastFullPeriodOfAPin) {
   EXPECT_FALSE(z.OstatniOkres(Sygnal::P1, 0, 1800));
   EXPECT_EQ(z.NajblizszaZmiana(Sygnal::P1, 0, 4990, 20), 5000u);
   EXPECT_FALSE(z.NajblizszaZmiana(Sygnal::P1, 0, 4510, 20));
+}
+
+// The machine stamps a port's change with the cycle its instruction ends,
+// and a step back takes it away with the instruction.
+TEST(ZapisPrzebiegow, TheMachineRecordsPortsAsInstructionsEndAndStepsBackOverThem) {
+  Maszyna m;
+  const uint8_t program[] = {0xB2, 0x90, 0x80, 0xFC};  // cpl p1.0; sjmp back to it
+  std::copy(std::begin(program), std::end(program), m.jadro().Code.begin());
+  m.historia().Wlacz(true);
+  m.WlaczPrzebiegi(true);
+  m.ResetPlytki();
+  for (int k = 0; k < 4; ++k) m.Krok();  // 1 + 2 + 1 + 2 cycles
+  const ZapisPrzebiegow& z = m.przebiegi();
+  ASSERT_EQ(z.Liczba(), 2u);
+  EXPECT_EQ(z[0].Cykl, 1u);
+  EXPECT_EQ(z[1].Cykl, 4u);
+  ASSERT_TRUE(m.Cofnij() && m.Cofnij());
+  EXPECT_EQ(z.Liczba(), 1u);
+  EXPECT_EQ(z.Koniec(), 3u);
 }
 
 // A reader of the dump: each wire's name and the times at which it changed.
