@@ -203,7 +203,7 @@ TEST_F(OknoEdycji, MenuPaskiILegendaWKolejnosci) {
         "Step Into|F7", "Step Over|F8", "Krok wstecz|Shift+F7", "-", "Zatrzymaj jądro|F11", "Reset Kelbry|F12", "-",
         "Sprawdź zadanie|F4"}},
       {"Oknapomocnicze1",
-       {"Analiza kodu asemblera|", "Kelbra|", "Rejestry|", "SFR|", "Pamięć|", "--- Reset Okien"}},
+       {"Analiza kodu asemblera|", "Kelbra|", "Rejestry|", "SFR|", "Pamięć|", "Przebiegi|", "--- Reset Okien"}},
       {"ResetOkien1",
        {"Wszystkie okna|", "-", "Analiza kodu asemblera|", "Kelbra|", "Rejestry|", "Dane SFR|", "Pamięci|"}},
       {"Informacje1", {"O Programie|", "Wydruk PRN|"}},
