@@ -1,6 +1,7 @@
 #include "Przebiegi.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStaticText>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -47,6 +49,20 @@ const QColor KolorB(120, 220, 255);
 QString Qt8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 bool Bajtowy(const WierszPrzebiegu& w) { return w.rodzaj != WierszPrzebiegu::Rodzaj::Lcd; }
+
+// A bus value's caption, laid out once: the trace repaints four times a
+// second while the program runs.
+const QStaticText& Szesnastkowo(uint8_t v) {
+  static const auto teksty = [] {
+    std::array<QStaticText, 256> t;
+    for (int k = 0; k < 256; ++k) {
+      t[static_cast<size_t>(k)].setText(QStringLiteral("%1").arg(k, 2, 16, QLatin1Char('0')).toUpper());
+      t[static_cast<size_t>(k)].setTextFormat(Qt::PlainText);
+    }
+    return t;
+  }();
+  return teksty[v];
+}
 
 }  // namespace
 
@@ -121,9 +137,11 @@ void WykresPrzebiegow::Odswiez() {
   // P1 unfolds by itself once it changes.
   if (rozwiniecia_.Wiersze(zapis_).size() != wiersze_.size()) {
     PrzeliczWiersze();
-    wersja_ = UINT64_MAX;
+    viewport()->update();
   }
-  if (zapis_.Wersja() != wersja_ || od != widok_.Od()) viewport()->update();
+  // The names stay as they are: only the traces and the axis repaint.
+  if (zapis_.Wersja() != wersja_ || od != widok_.Od())
+    viewport()->update(QRect(SzerokoscNazw, 0, viewport()->width() - SzerokoscNazw, viewport()->height()));
 }
 
 void WykresPrzebiegow::Powieksz(double czynnik) {
@@ -277,7 +295,7 @@ void WykresPrzebiegow::OpiszNajechanie(QPoint p) {
   emit Najechano(opis);
 }
 
-void WykresPrzebiegow::paintEvent(QPaintEvent*) {
+void WykresPrzebiegow::paintEvent(QPaintEvent* e) {
   QPainter p(viewport());
   const int szer = SzerokoscWykresu();
   const int wys = viewport()->height();
@@ -286,7 +304,8 @@ void WykresPrzebiegow::paintEvent(QPaintEvent*) {
   wersja_ = zapis_.Wersja();
   const ObrazPrzebiegow o = ObliczObraz(zapis_, widok_);
 
-  p.fillRect(QRect(0, 0, SzerokoscNazw, wys), pal.window());
+  const bool nazwy = e->rect().left() < SzerokoscNazw;
+  if (nazwy) p.fillRect(QRect(0, 0, SzerokoscNazw, wys), pal.window());
   p.fillRect(QRect(SzerokoscNazw, 0, szer, wys), PozaZapisem);
   p.fillRect(QRect(SzerokoscNazw + o.odX, WysokoscOsi, o.doX - o.odX, wys), TloWykresu);
 
@@ -312,14 +331,16 @@ void WykresPrzebiegow::paintEvent(QPaintEvent*) {
     const int gora = dy + gory_[r];
     const int h = Wysokosc(w);
     if (gora + h < WysokoscOsi || gora > wys) continue;
-    p.setPen(pal.color(QPalette::WindowText));
-    QString nazwa = Qt8(NazwaWiersza(w));
-    if (w.rodzaj == WierszPrzebiegu::Rodzaj::Szyna) {
-      nazwa = (rozwiniecia_.Rozwiniety(w.sygnal, zapis_) ? QStringLiteral("▾ ") : QStringLiteral("▸ ")) + nazwa;
-    } else if (w.rodzaj == WierszPrzebiegu::Rodzaj::Pin) {
-      nazwa = QStringLiteral("   ") + nazwa;
+    if (nazwy) {
+      p.setPen(pal.color(QPalette::WindowText));
+      QString nazwa = Qt8(NazwaWiersza(w));
+      if (w.rodzaj == WierszPrzebiegu::Rodzaj::Szyna) {
+        nazwa = (rozwiniecia_.Rozwiniety(w.sygnal, zapis_) ? QStringLiteral("▾ ") : QStringLiteral("▸ ")) + nazwa;
+      } else if (w.rodzaj == WierszPrzebiegu::Rodzaj::Pin) {
+        nazwa = QStringLiteral("   ") + nazwa;
+      }
+      p.drawText(QRect(4, gora, SzerokoscNazw - 6, h), Qt::AlignLeft | Qt::AlignVCenter, nazwa);
     }
-    p.drawText(QRect(4, gora, SzerokoscNazw - 6, h), Qt::AlignLeft | Qt::AlignVCenter, nazwa);
     p.setPen(Siatka);
     p.drawLine(0, gora + h - 1, SzerokoscNazw + szer, gora + h - 1);
     if (o.doX <= o.odX) continue;
@@ -357,16 +378,13 @@ void WykresPrzebiegow::paintEvent(QPaintEvent*) {
           p.drawLine(a2, yG, b - 2, yG);
           p.drawLine(a2, yD, b - 2, yD);
         }
-        const QString tekst = QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
-        const int wolne = b - a - 6;
-        if (wolne >= fm.horizontalAdvance(tekst)) {
-          // The value stays in sight while its stretch is wider than the view.
-          const int l = std::max(a + 3, 0);
-          const int pr = std::min(b - 3, szer);
-          if (pr - l >= fm.horizontalAdvance(tekst)) {
-            p.drawText(QRect(l, yG, pr - l, yD - yG + 1), Qt::AlignCenter, tekst);
-          }
-        }
+        // The value stays in sight while its stretch is wider than the view.
+        const QStaticText& tekst = Szesnastkowo(v);
+        const QSizeF rozmiar = tekst.size();
+        const int l = std::max(a + 3, 0);
+        const int pr = std::min(b - 3, szer);
+        if (b - a - 6 >= rozmiar.width() && pr - l >= rozmiar.width())
+          p.drawStaticText(QPointF((l + pr - rozmiar.width()) / 2, (yG + yD + 1 - rozmiar.height()) / 2), tekst);
       };
       uint8_t v = o.naPoczatku[k];
       int od = o.odX;
