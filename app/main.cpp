@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
   // settings, not the source file's layout line.
   QSettings ustawienia("kelbra", "kelbra");
   przebiegi.PrzywrocUstawienia(ustawienia);
-  QObject::connect(&aplikacja, &QCoreApplication::aboutToQuit, [&] { przebiegi.ZapiszUstawienia(ustawienia); });
+  QObject::connect(&okno, &kelbra::Tokno_edycji_rozkazow::Konczenie, [&] { przebiegi.ZapiszUstawienia(ustawienia); });
   // As Otwórz after its question: the file's layout is applied once the
   // windows exist, and an unreadable file leaves an empty editor behind its
   // message. Then unsaved text that a crashed or killed program left is

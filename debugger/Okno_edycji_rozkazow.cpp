@@ -494,6 +494,7 @@ void Tokno_edycji_rozkazow::closeEvent(QCloseEvent* e) {
   // The student chose to drop the text, or it is saved.
   odzysk_.Usun();
   e->accept();
+  emit Konczenie();
   // The auxiliary windows end with this one.
   QCoreApplication::quit();
 }

@@ -193,6 +193,9 @@ class Tokno_edycji_rozkazow final : public QMainWindow, private ObslugaBiegu {
   // What zmiany() marks has changed: at every stop (a step, a step back,
   // a breakpoint, a pause), on a reset and after a typed value.
   void NoweZmiany();
+  // The program is ending, its windows still as the user left them (quitting
+  // closes them all before the application says it is about to quit).
+  void Konczenie();
 
  protected:
   void showEvent(QShowEvent* e) override;
