@@ -421,8 +421,12 @@ void Przetworz(const Opcje& o, const std::optional<kelbra::BajtyPliku>& bajty, W
   if (!o.vcd.empty()) {
     const std::string sciezka =
         o.pliki.size() > 1 ? (std::filesystem::path(o.vcd) / (Rdzen(plik) + ".vcd")).string() : o.vcd;
-    if (const kelbra::BladPliku blad = kelbra::ZapiszVcd(sciezka, m->przebiegi()))
-      ZlyPlik(t, kelbra::KomunikatBleduPliku(blad, sciezka, std::strerror(blad.kod)));
+    if (const kelbra::BladPliku blad = kelbra::ZapiszVcd(sciezka, m->przebiegi())) {
+      // The window's two-line message as one line of the runner's.
+      std::string komunikat = kelbra::KomunikatBleduPliku(blad, sciezka, std::strerror(blad.kod));
+      std::replace(komunikat.begin(), komunikat.end(), '\n', ' ');
+      ZlyPlik(t, komunikat);
+    }
   }
   if (!o.raport.empty()) {
     t.raport.push_back(LiniaLcd("LCD1", plytka->lcd.ZnakiLinii(0)));
