@@ -24,8 +24,8 @@ struct Umowa {
   std::vector<uint8_t> kod;  // from 0000h; the rest of CODE is NOPs
   int64_t budzet;
   uint64_t doCyklu = UINT64_MAX;
-  std::optional<uint16_t> stopPC;
-  std::string klawiszePC;      // typed at cycle 0
+  std::optional<uint16_t> stopPC = {};
+  std::string klawiszePC = {};  // typed at cycle 0
   bool kopiaKlawiszy = false;  // the board shows its keys
   // What the run ends with.
   uint16_t pc;
@@ -126,7 +126,9 @@ TEST(Maszyna, UmowaBiegu) {
     EXPECT_EQ(zwykly.zatrzymany, u.zatrzymany);
     EXPECT_EQ(zwykly.sbuf, u.sbuf);
     EXPECT_EQ(j.Xdata[Jadro::AdresKlStatycznych], u.kopiaKlawiszy ? 0xFE : 0x00);
-    if (u.kod == Przerwania) EXPECT_GT(j.Data[0x30], 40);  // about one an overflow
+    if (u.kod == Przerwania) {
+      EXPECT_GT(j.Data[0x30], 40);  // about one an overflow
+    }
 
     const Wynik zapisany = Uruchom(u, true);
     EXPECT_EQ(test::Roznice(j, zapisany.m->jadro()), "");
