@@ -458,6 +458,13 @@ TEST(KelbraBatch, ObrazHexDzialaJakZrodloIJakNaS51) {
   }
 }
 
+// A MOV direct,direct that a later row partly wrote over is no longer one:
+// its bytes go out as they are, and only whole ones are swapped.
+TEST(KelbraBatch, HexZamieniaTylkoCaleMovDirectDirect) {
+  PlikTymczasowy p("nadpisany.asm", "mov 30h,31h\norg 1\ndb 85h,7\nmov 40h,41h\n");
+  EXPECT_EQ(Uruchom("--hex " + p.Sciezka()).wyjscie, ":06000000858507854140E3\n:00000001FF\n");
+}
+
 TEST(KelbraBatch, PomocNaStandardoweWyjscie) {
   for (const char* argumenty : {"--help", "-h", "--cycles 5 --help plik.asm"}) {
     const Wynik w = test::Wykonaj(std::string(KELBRA_BATCH) + " " + argumenty + " 2>/dev/null");
