@@ -59,7 +59,8 @@ struct WynikAsemblacji {
 // order, with every MOV direct,direct it placed in the data sheet's order
 // (85h, source, destination). Every other byte, db lists included, stays as
 // written.
-std::vector<std::pair<uint16_t, uint8_t>> BajtyObrazu(const WynikAsemblacji& w, const std::array<uint8_t, 65536>& code);
+std::vector<std::pair<uint16_t, uint8_t>> BajtyObrazu(const WynikAsemblacji& w,
+                                                       const std::array<uint8_t, 65536>& code);
 
 // Progress of a run: position and maximum (4.5 steps per editor line).
 using PostepAsemblacji = std::function<void(int pozycja, int maksimum)>;

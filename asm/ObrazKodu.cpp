@@ -7,7 +7,8 @@
 
 namespace kelbra {
 
-std::vector<std::pair<uint16_t, uint8_t>> BajtyObrazu(const WynikAsemblacji& w, const std::array<uint8_t, 65536>& code) {
+std::vector<std::pair<uint16_t, uint8_t>> BajtyObrazu(const WynikAsemblacji& w,
+                                                       const std::array<uint8_t, 65536>& code) {
   std::vector<std::pair<uint16_t, uint8_t>> bajty;
   bajty.reserve(w.Zapisane.count());
   for (uint32_t i = 0; i < 0x10000; ++i) {

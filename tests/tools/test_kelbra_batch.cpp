@@ -413,7 +413,8 @@ std::array<uint8_t, 256> DataZrzutu(const std::string& zrzut) {
   for (std::string slowo; in >> slowo;) {
     if (slowo != "DATA" || !(in >> slowo)) continue;
     const unsigned long adres = std::stoul(slowo, nullptr, 16);
-    for (unsigned long k = 0; k < 16 && in >> slowo; ++k) d[(adres + k) & 0xFF] = static_cast<uint8_t>(std::stoul(slowo, nullptr, 16));
+    for (unsigned long k = 0; k < 16 && in >> slowo; ++k)
+      d[(adres + k) & 0xFF] = static_cast<uint8_t>(std::stoul(slowo, nullptr, 16));
   }
   return d;
 }
@@ -445,8 +446,9 @@ TEST(KelbraBatch, ObrazHexDzialaJakZrodloIJakNaS51) {
     EXPECT_EQ(Uruchom("--cycles 300 --dump " + bin.Sciezka()).wyjscie, nasz.wyjscie) << program;
     if (!s51) continue;
     const fs::path stan = test::SciezkaTymczasowa("85.s51");
-    PlikTymczasowy polecenia("85.cmd", "fill iram_chip 0 0xff 0\nset opt selfjump_stop 1\nrun\ndump /h iram_chip 0 0x7f 16 >" +
-                                           stan.string() + "\ndump /h sfr 0x80 0xff 16 >>" + stan.string() + "\nquit\n");
+    PlikTymczasowy polecenia("85.cmd", "fill iram_chip 0 0xff 0\nset opt selfjump_stop 1\nrun\n"
+                                       "dump /h iram_chip 0 0x7f 16 >" + stan.string() + "\n"
+                                       "dump /h sfr 0x80 0xff 16 >>" + stan.string() + "\nquit\n");
     ASSERT_EQ(test::Wykonaj("timeout 60 s51 -b -t C52 " + obraz.Sciezka() + " < " + polecenia.Sciezka()).kod, 0);
     std::array<uint8_t, 256> zS51{};
     std::ifstream in(stan);
