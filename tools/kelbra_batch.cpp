@@ -355,11 +355,11 @@ void Przetworz(const Opcje& o, const std::optional<kelbra::BajtyPliku>& bajty, W
   if (male.ends_with(".hex") || male.ends_with(".ihx")) {
     if (!kelbra::WczytajIntelHex(tekst, j->Code)) return ZlyPlik(t, "niepoprawny plik Intel HEX: " + plik);
     // A ready image was made for a real chip: MOV direct,direct source first.
-    j->Mov85 = kelbra::KolejnoscMov85::ZrodloCel;
+    m->UstawKolejnoscMov85(kelbra::KolejnoscMov85::ZrodloCel);
   } else if (male.ends_with(".bin")) {
     if (bajty->size() > j->Code.size()) return ZlyPlik(t, "obraz wiekszy niz 64 KB: " + plik);
     std::copy(bajty->begin(), bajty->end(), j->Code.begin());
-    j->Mov85 = kelbra::KolejnoscMov85::ZrodloCel;
+    m->UstawKolejnoscMov85(kelbra::KolejnoscMov85::ZrodloCel);
   } else {
     linie = kelbra::LinieDlaAsemblera(kelbra::CzytajPlikZrodlowy(tekst).Linie);
     const kelbra::WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(linie);
