@@ -3,12 +3,14 @@
 // bytes of a Jadro, in three passes with PC as the location counter.
 // Nothing here throws on any text; every problem is a line in a list.
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Jadro.h"
@@ -48,7 +50,17 @@ struct WynikAsemblacji {
   // Bytes each row wrote in the last pass, and the CODE addresses written.
   std::vector<uint32_t> BajtyWiersza;
   std::bitset<65536> Zapisane;
+  // Addresses of the 85h opcodes of MOV direct,direct in the last pass
+  // whose three bytes no later row wrote over.
+  std::bitset<65536> Mov85;
 };
+
+// CODE as an image for a real chip: the bytes the assembly wrote, in address
+// order, with every MOV direct,direct it placed in the data sheet's order
+// (85h, source, destination). Every other byte, db lists included, stays as
+// written.
+std::vector<std::pair<uint16_t, uint8_t>> BajtyObrazu(const WynikAsemblacji& w,
+                                                       const std::array<uint8_t, 65536>& code);
 
 // Progress of a run: position and maximum (4.5 steps per editor line).
 using PostepAsemblacji = std::function<void(int pozycja, int maksimum)>;

@@ -29,6 +29,8 @@ bool Asembler::Odmowa(const char* komunikat) {
 void Asembler::Zapisz(uint8_t bajt) {
   j_.Code[j_.PC] = bajt;
   wynik_.Zapisane.set(j_.PC);
+  // A MOV direct,direct partly written over is no longer that instruction.
+  for (uint16_t wstecz = 0; wstecz < 3; ++wstecz) wynik_.Mov85.reset(static_cast<uint16_t>(j_.PC - wstecz));
   ++j_.PC;
   ++bajtyWiersza_;
 }
@@ -146,7 +148,9 @@ bool Asembler::KodujMov(std::string_view a1, std::string_view a2, std::string_vi
     case KlasaArg::Natychmiastowy:
     case KlasaArg::Bezposredni: {
       // MOV direct,direct keeps the written order, destination first; the
-      // executor decodes the same order.
+      // executor decodes the same order. An image for a real chip swaps the
+      // two (BajtyObrazu), so its place is noted.
+      const uint16_t adres = j_.PC;
       Zapisz(k2 == KlasaArg::Natychmiastowy ? 0x75 : 0x85);
       const auto cel = WartoscBajtu(a1);
       if (!cel) {
@@ -157,6 +161,7 @@ bool Asembler::KodujMov(std::string_view a1, std::string_view a2, std::string_vi
       if (!zrodlo) return Odmowa(k::NieznanaLiczba);
       Zapisz(Niski(*cel));
       Zapisz(Niski(*zrodlo));
+      if (k2 == KlasaArg::Bezposredni) wynik_.Mov85.set(adres);
       return true;
     }
     default: return Odmowa(k::MovPoDirect);

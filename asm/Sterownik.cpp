@@ -79,6 +79,7 @@ const WynikAsemblacji& Asembler::Analizuj_kod_asemblera(const std::vector<TekstC
   auto przebieg = [&](int numer, bool raportuj) {
     j_.PC = 0;
     w.Zapisane.reset();
+    w.Mov85.reset();
     w.BajtyWiersza.assign(tab.Rozmiar(), 0);
     for (size_t r = 1; r < tab.Rozmiar(); ++r) {
       const WierszRozkazu& wiersz = tab[r];

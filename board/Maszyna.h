@@ -45,6 +45,12 @@ class Maszyna {
   // what came after the new present. False when there was none.
   bool Cofnij();
 
+  // The operand order of MOV direct,direct (85h), chosen by where the
+  // program in CODE came from and kept for the whole run, board resets
+  // included: assembled here, destination first (the default); a loaded HEX
+  // or BIN image, the data sheet's source first.
+  void UstawKolejnoscMov85(KolejnoscMov85 k) { jadro_.Mov85 = k; }
+
   // The board reset, which entering the emulation mode also is: the core's
   // reset values, the clock at 0, the LCD's start sequence, typed PC keys
   // dropped, the history emptied. Keys, indicators and the rest of the

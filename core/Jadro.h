@@ -60,6 +60,13 @@ class ZapisXdata {
 // The hook a core starts with: ignores every write and costs nothing.
 ZapisXdata& BrakZapisuXdata();
 
+// Operand order of MOV direct,direct (85h). A program assembled here puts
+// the destination first and the core decodes it so; an image made for a real
+// chip (by another tool, or written out by the batch runner) puts the source
+// first, as the data sheet does. The order is chosen by where CODE came from
+// and holds for the whole run.
+enum class KolejnoscMov85 : uint8_t { CelZrodlo, ZrodloCel };
+
 struct Jadro {
   // Bit addresses and vectors fixed for the life of the core.
   static constexpr uint8_t BitCY = 0xD7;
@@ -85,6 +92,8 @@ struct Jadro {
   uint64_t Cykle = 0;
 
   ZapisXdata* Plytka = &BrakZapisuXdata();
+  // Not touched by the reset: it belongs to the program in CODE.
+  KolejnoscMov85 Mov85 = KolejnoscMov85::CelZrodlo;
 
   void ResetJadra();
 

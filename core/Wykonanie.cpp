@@ -364,9 +364,11 @@ int32_t Wykonaj(Jadro& j, Z& z) {
       break;
     }
 
-    case 0x85:  // MOV direct,direct: destination in byte1, source in byte2
-      zapisz(Data[b1], Data[b2]);
+    case 0x85: {  // MOV direct,direct: destination in byte1, source in byte2, or the reverse in an image
+      const bool zrodloCel = j.Mov85 == KolejnoscMov85::ZrodloCel;
+      zapisz(Data[zrodloCel ? b2 : b1], Data[zrodloCel ? b1 : b2]);
       break;
+    }
     case 0x86: case 0x87: zapisz(Data[b1], posrednio()); break;
     case 0x88: case 0x89: case 0x8A: case 0x8B: case 0x8C: case 0x8D: case 0x8E: case 0x8F:
       zapisz(Data[b1], rn());

@@ -127,7 +127,7 @@ constexpr OpisOpcji Opcje[] = {
      &Wlacz<&OpcjeWsadu::bezZadania>},
     {"--prn", "", "", false, Wydruk, "wypisz wydruk PRN",
      &Wlacz<&OpcjeWsadu::prn>},
-    {"--hex", "", "", false, Wydruk, "wypisz bajty CODE jako rekordy Intel HEX",
+    {"--hex", "", "", false, Wydruk, "wypisz bajty CODE jako rekordy Intel HEX (obraz dla 8051)",
      &Wlacz<&OpcjeWsadu::hex>},
     {"--dump", "", "", false, Wydruk, "wypisz rejestry, pamiec, bajty plytki i linie LCD",
      &Wlacz<&OpcjeWsadu::zrzut>},
@@ -230,7 +230,10 @@ std::string Pomoc() {
   }
   return tekst +
          "PLIK.hex lub PLIK.bin: gotowy obraz CODE. Wiersze ;#kelbra w pliku podaja opcje przebiegu\n"
-         "przed opcjami z wiersza polecen.\n";
+         "przed opcjami z wiersza polecen.\n"
+         "MOV direct,direct (85h): w PLIK.asm, wydruku --prn i pamieci CODE emulatora bajt celu,\n"
+         "potem zrodla; obraz z --hex oraz wczytany PLIK.hex i PLIK.bin maja kolejnosc 8051 z karty\n"
+         "katalogowej: zrodlo, potem cel (obraz z --hex dziala jak jego zrodlo).\n";
 }
 
 std::optional<BladOpcji> ZbudujZdarzenia(OpcjeWsadu& o, const CzytanieSkryptu& czytaj) {

@@ -254,12 +254,8 @@ void DrukujAsemblacje(Wydruk& d, const kelbra::WynikAsemblacji& w, const Opcje& 
   DrukujLinie(d, w.Ostrzezenia);
   if (w.FlagaBledu) return;
   if (o.prn) DrukujLinie(d, kelbra::BudujWydrukPRN(w, j.Code, linie));
-  if (o.hex) {
-    std::vector<std::pair<uint16_t, uint8_t>> bajtyKodu;
-    for (uint32_t a = 0; a < 0x10000; ++a)
-      if (w.Zapisane[a]) bajtyKodu.emplace_back(static_cast<uint16_t>(a), j.Code[a]);
-    d("%s", kelbra::ZapiszIntelHex(bajtyKodu).c_str());
-  }
+  // The records are an image for a real chip, in the data sheet's order.
+  if (o.hex) d("%s", kelbra::ZapiszIntelHex(kelbra::BajtyObrazu(w, j.Code)).c_str());
 }
 
 // One file's result: a row of the table and of the sheet, -1 where the
@@ -363,9 +359,12 @@ void Przetworz(const Opcje& o, const std::optional<kelbra::BajtyPliku>& bajty, W
   const std::string male = kelbra::tekst::Male(plik);
   if (male.ends_with(".hex") || male.ends_with(".ihx")) {
     if (!kelbra::WczytajIntelHex(tekst, j->Code)) return ZlyPlik(t, "niepoprawny plik Intel HEX: " + plik);
+    // A ready image was made for a real chip: MOV direct,direct source first.
+    m->UstawKolejnoscMov85(kelbra::KolejnoscMov85::ZrodloCel);
   } else if (male.ends_with(".bin")) {
     if (bajty->size() > j->Code.size()) return ZlyPlik(t, "obraz wiekszy niz 64 KB: " + plik);
     std::copy(bajty->begin(), bajty->end(), j->Code.begin());
+    m->UstawKolejnoscMov85(kelbra::KolejnoscMov85::ZrodloCel);
   } else {
     linie = kelbra::LinieDlaAsemblera(kelbra::CzytajPlikZrodlowy(tekst).Linie);
     const kelbra::WynikAsemblacji& w = asembler.Analizuj_kod_asemblera(linie);

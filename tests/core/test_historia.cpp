@@ -94,6 +94,8 @@ TEST(Historia, PowrotPrzezDowolneBajtyKodu) {
   for (uint32_t ziarno = 100; ziarno < 400; ++ziarno) {
     auto j = std::make_unique<Jadro>();
     LosowyProgram(ziarno).Zapisz(*j, RodzajProgramu::Chaos);
+    // Half of them in a loaded image's order of MOV direct,direct.
+    if (ziarno % 2) j->Mov85 = KolejnoscMov85::ZrodloCel;
     SprawdzPowrot(*j, 1500, 100 + static_cast<int>(ziarno % 7) * 200, przebyte);
     if (HasFatalFailure()) return;
   }

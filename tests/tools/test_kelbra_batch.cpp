@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <sstream>
 #include <string>
 
 #include "ArkuszCsv.h"
+#include "IntelHex.h"
 #include "Polecenie.h"
+#include "S51.h"
 
 namespace kelbra {
 namespace {
@@ -399,6 +404,67 @@ TEST(KelbraBatch, ZadanieWPlikuZTaskINoTask) {
     EXPECT_EQ(w.kod, 2) << c.argumenty;
     EXPECT_EQ(w.wyjscie.substr(0, c.komunikat.size()), c.komunikat) << c.argumenty << "\n" << w.wyjscie;
   }
+}
+
+// Internal RAM and the SFR area from the DATA lines of a --dump.
+std::array<uint8_t, 256> DataZrzutu(const std::string& zrzut) {
+  std::array<uint8_t, 256> d{};
+  std::istringstream in(zrzut);
+  for (std::string slowo; in >> slowo;) {
+    if (slowo != "DATA" || !(in >> slowo)) continue;
+    const unsigned long adres = std::stoul(slowo, nullptr, 16);
+    for (unsigned long k = 0; k < 16 && in >> slowo; ++k)
+      d[(adres + k) & 0xFF] = static_cast<uint8_t>(std::stoul(slowo, nullptr, 16));
+  }
+  return d;
+}
+
+// MOV direct,direct between registers, SFRs and RAM: the program assembled
+// and run, its --hex image loaded back as HEX and as BIN, and the image run by
+// s51 all end alike, so the image holds the data sheet's order, and a db list
+// holding 85h stays data.
+TEST(KelbraBatch, ObrazHexDzialaJakZrodloIJakNaS51) {
+  const char* const programy[] = {
+      "mov 30h,#5Ah\nmov 31h,30h\nmov 7Fh,31h\nmov 30h,#1\nsjmp $\n",
+      "mov r0,#11h\nmov r7,#22h\nmov 05h,00h\nmov 00h,07h\nmov psw,#08h\nmov r2,#33h\nmov 09h,0Ah\n"
+      "mov 40h,09h\nsjmp $\n",
+      "mov b,#3Ch\nmov p1,b\nmov dpl,p1\nmov acc,dpl\nmov 41h,acc\nmov dph,41h\nmov sp,dph\nsjmp $\n",
+      "mov dptr,#tab\nmov r0,#50h\npetla: clr a\nmovc a,@a+dptr\nmov @r0,a\ninc dptr\ninc r0\n"
+      "cjne r0,#53h,petla\nmov 60h,52h\nsjmp $\ntab: db 85h,30h,31h\n",
+  };
+  constexpr uint8_t Sfr[] = {0x81, 0x82, 0x83, 0x90, 0xD0, 0xE0, 0xF0};
+  const bool s51 = test::S51Dostepny();
+  for (const char* program : programy) {
+    PlikTymczasowy zrodlo("85.asm", program);
+    const Wynik hex = Uruchom("--hex " + zrodlo.Sciezka());
+    ASSERT_EQ(hex.kod, 0) << program << hex.wyjscie;
+    auto code = std::make_unique<std::array<uint8_t, 65536>>();
+    ASSERT_TRUE(WczytajIntelHex(hex.wyjscie, *code));
+    PlikTymczasowy obraz("85.hex", hex.wyjscie), bin("85.bin", std::string(code->begin(), code->begin() + 64));
+    const Wynik nasz = Uruchom("--cycles 300 --dump " + zrodlo.Sciezka());
+    EXPECT_EQ(Uruchom("--cycles 300 --dump " + obraz.Sciezka()).wyjscie, nasz.wyjscie) << program;
+    EXPECT_EQ(Uruchom("--cycles 300 --dump " + bin.Sciezka()).wyjscie, nasz.wyjscie) << program;
+    if (!s51) continue;
+    const fs::path stan = test::SciezkaTymczasowa("85.s51");
+    PlikTymczasowy polecenia("85.cmd", "fill iram_chip 0 0xff 0\nset opt selfjump_stop 1\nrun\n"
+                                       "dump /h iram_chip 0 0x7f 16 >" + stan.string() + "\n"
+                                       "dump /h sfr 0x80 0xff 16 >>" + stan.string() + "\nquit\n");
+    ASSERT_EQ(test::Wykonaj("timeout 60 s51 -b -t C52 " + obraz.Sciezka() + " < " + polecenia.Sciezka()).kod, 0);
+    std::array<uint8_t, 256> zS51{};
+    std::ifstream in(stan);
+    ASSERT_TRUE(test::CzytajZrzutS51(in, zS51.data(), 16)) << program;
+    fs::remove(stan);
+    const std::array<uint8_t, 256> d = DataZrzutu(nasz.wyjscie);
+    for (unsigned a = 0; a < 0x80; ++a) EXPECT_EQ(d[a], zS51[a]) << program << "DATA " << std::hex << a;
+    for (uint8_t a : Sfr) EXPECT_EQ(d[a], zS51[a]) << program << "SFR " << std::hex << int(a);
+  }
+}
+
+// A MOV direct,direct that a later row partly wrote over is no longer one:
+// its bytes go out as they are, and only whole ones are swapped.
+TEST(KelbraBatch, HexZamieniaTylkoCaleMovDirectDirect) {
+  PlikTymczasowy p("nadpisany.asm", "mov 30h,31h\norg 1\ndb 85h,7\nmov 40h,41h\n");
+  EXPECT_EQ(Uruchom("--hex " + p.Sciezka()).wyjscie, ":06000000858507854140E3\n:00000001FF\n");
 }
 
 TEST(KelbraBatch, PomocNaStandardoweWyjscie) {
