@@ -12,6 +12,11 @@ std::string PoleCsv(std::string_view pole, char separator) {
   return w + '"';
 }
 
+std::string TekstCsv(std::string_view tekst) {
+  const bool formula = !tekst.empty() && std::string_view("=+-@\t\r").find(tekst.front()) != std::string_view::npos;
+  return formula ? "'" + std::string(tekst) : std::string(tekst);
+}
+
 std::string WierszCsv(const std::vector<std::string>& pola, char separator) {
   std::string w;
   for (size_t i = 0; i < pola.size(); ++i) {

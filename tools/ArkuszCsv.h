@@ -12,6 +12,11 @@ namespace kelbra::wsad {
 // when it holds the separator, a quote or a line break.
 std::string PoleCsv(std::string_view pole, char separator);
 
+// A text cell that a spreadsheet would take for a formula (a file named
+// "=HYPERLINK(...).asm") gets an apostrophe before it, so it opens as the
+// text it is.
+std::string TekstCsv(std::string_view tekst);
+
 // The fields joined by the separator, ending in CR LF.
 std::string WierszCsv(const std::vector<std::string>& pola, char separator);
 

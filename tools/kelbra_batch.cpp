@@ -504,10 +504,10 @@ std::string Arkusz(const std::vector<WynikPliku>& wiersze, char sep) {
                                        sep);
   auto pole = [](int64_t v) { return v < 0 ? std::string() : std::to_string(v); };
   for (const WynikPliku& w : wiersze) {
-    arkusz += wsad::WierszCsv({w.plik, Rdzen(w.plik), w.asemblacja < 0 ? "" : w.asemblacja ? "tak" : "nie",
+    arkusz += wsad::WierszCsv({wsad::TekstCsv(w.plik), wsad::TekstCsv(Rdzen(w.plik)), w.asemblacja < 0 ? "" : w.asemblacja ? "tak" : "nie",
                                pole(w.bledy), std::to_string(std::max<int64_t>(w.spelnione, 0)), std::to_string(w.z),
                                std::to_string(std::max<int64_t>(w.punkty, 0)), std::to_string(w.mozliwe),
-                               pole(w.cykle), std::to_string(w.kod), w.pierwsza},
+                               pole(w.cykle), std::to_string(w.kod), wsad::TekstCsv(w.pierwsza)},
                               sep);
   }
   return arkusz;

@@ -494,6 +494,9 @@ TEST(KelbraBatch, PolaArkuszaWCudzyslowachJakRfc4180) {
   };
   for (const auto& p : przypadki) EXPECT_EQ(wsad::PoleCsv(p.pole, p.separator), p.zapis) << p.pole;
   EXPECT_EQ(wsad::WierszCsv({"grupa/Śliwa, \"Ś\".asm", "", "3"}, ','), "\"grupa/Śliwa, \"\"Ś\"\".asm\",,3\r\n");
+  // A name a spreadsheet would run as a formula stays text.
+  EXPECT_EQ(wsad::TekstCsv("=HYPERLINK(\"x\").asm"), "'=HYPERLINK(\"x\").asm");
+  EXPECT_EQ(wsad::TekstCsv("grupa/=a.asm"), "grupa/=a.asm");
 }
 
 // Where a program that failed its check was when the run ended.
