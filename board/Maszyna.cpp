@@ -13,7 +13,6 @@ void Maszyna::ResetPlytki() {
   plytka_.ResetPlytki();
   historia_.Wyczysc();
   if (przebiegi_.Wlaczony()) przebiegi_.Rozpocznij(0, Bajty());
-  porty_ = Porty();
 }
 
 BajtyPrzebiegu Maszyna::Bajty() const {
@@ -26,22 +25,17 @@ void Maszyna::WlaczPrzebiegi(bool wlacz) {
   przebiegi_.Wlacz(wlacz);
   plytka_.Przebiegi = wlacz ? &przebiegi_ : nullptr;
   przebiegi_.Rozpocznij(jadro_.Cykle, Bajty());
-  porty_ = Porty();
 }
 
 void Maszyna::ZmianyZzewnatrz() {
   const BajtyPrzebiegu b = Bajty();
   for (int k = 0; k < LiczbaBajtowPrzebiegu; ++k)
     przebiegi_.Bajt(static_cast<Sygnal>(k), b[static_cast<size_t>(k)], jadro_.Cykle);
-  porty_ = Porty();
 }
 
 bool Maszyna::Cofnij() {
   if (!historia_.Cofnij()) return false;
-  if (przebiegi_.Wlaczony()) {
-    przebiegi_.ObetnijPo(jadro_.Cykle);
-    porty_ = Porty();
-  }
+  if (przebiegi_.Wlaczony()) przebiegi_.ObetnijPo(jadro_.Cykle);
   return true;
 }
 

@@ -102,6 +102,10 @@ class Maszyna {
     uint64_t dostawa = plytka_.NastepnaDostawaPC(jadro_.Cykle);
     uint64_t granica = std::min(doCyklu, dostawa);
     bool zatrzymany = false;
+    // The latches as the picture last saw them: ZmianyZzewnatrz has just
+    // recorded them.
+    uint32_t widzianePorty = 0;
+    if constexpr (Przebiegi) widzianePorty = Porty();
     while (zostalo > 0) {
       if (jadro_.Cykle >= granica) {
         if (jadro_.Cykle >= doCyklu) break;
@@ -117,8 +121,8 @@ class Maszyna {
       zostalo -= KosztKroku(n);
       if constexpr (Przebiegi) {
         const uint32_t porty = Porty();
-        if (porty != porty_) {
-          porty_ = porty;
+        if (porty != widzianePorty) {
+          widzianePorty = porty;
           przebiegi_.Porty(porty, koniecRozkazu);
         }
       }
@@ -136,7 +140,6 @@ class Maszyna {
   PlytkaKelbra plytka_;
   HistoriaKrokow historia_{jadro_, plytka_};
   ZapisPrzebiegow przebiegi_;
-  uint32_t porty_ = 0;  // the latches as the picture last saw them
 };
 
 }  // namespace kelbra

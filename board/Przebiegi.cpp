@@ -20,7 +20,9 @@
 #include <QWheelEvent>
 
 #include "DokumentZrodlowy.h"
+#include "FormatLiczb.h"
 #include "Kelbra.h"
+#include "TekstQt.h"
 #include "Vcd.h"
 
 namespace kelbra {
@@ -46,17 +48,15 @@ const QColor KolorLcd(110, 190, 255);
 const QColor KolorA(255, 120, 120);
 const QColor KolorB(120, 220, 255);
 
-QString Qt8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 bool Bajtowy(const WierszPrzebiegu& w) { return w.rodzaj != WierszPrzebiegu::Rodzaj::Lcd; }
 
 // A bus value's caption, laid out once: the trace repaints four times a
 // second while the program runs.
-const QStaticText& Szesnastkowo(uint8_t v) {
+const QStaticText& TekstBajtu(uint8_t v) {
   static const auto teksty = [] {
     std::array<QStaticText, 256> t;
     for (int k = 0; k < 256; ++k) {
-      t[static_cast<size_t>(k)].setText(QStringLiteral("%1").arg(k, 2, 16, QLatin1Char('0')).toUpper());
+      t[static_cast<size_t>(k)].setText(QString::fromStdString(Szesnastkowo(k, 2)));
       t[static_cast<size_t>(k)].setTextFormat(Qt::PlainText);
     }
     return t;
@@ -282,13 +282,13 @@ void WykresPrzebiegow::OpiszNajechanie(QPoint p) {
     const double t = widok_.Cykl(p.x() - SzerokoscNazw);
     const auto cykl = static_cast<uint64_t>(std::clamp(t, static_cast<double>(zapis_.Poczatek()),
                                                        static_cast<double>(zapis_.Koniec())));
-    const QString nazwa = Qt8(NazwaWiersza(w));
+    const QString nazwa = Utf8DoQt(NazwaWiersza(w));
     if (w.rodzaj == WierszPrzebiegu::Rodzaj::Pin) {
       const auto o = zapis_.OstatniOkres(w.sygnal, w.bit, cykl);
-      opis = nazwa + ": " + (o ? Qt8(TekstOkresu(*o)) : QStringLiteral("brak pełnego okresu do tej chwili"));
+      opis = nazwa + ": " + (o ? Utf8DoQt(TekstOkresu(*o)) : QStringLiteral("brak pełnego okresu do tej chwili"));
     } else if (w.rodzaj == WierszPrzebiegu::Rodzaj::Szyna) {
       opis = QStringLiteral("%1 = %2h w %3 µs")
-                 .arg(nazwa, QStringLiteral("%1").arg(zapis_.Wartosc(w.sygnal, cykl), 2, 16, QLatin1Char('0')).toUpper())
+                 .arg(nazwa, QString::fromStdString(Szesnastkowo(zapis_.Wartosc(w.sygnal, cykl), 2)))
                  .arg(cykl);
     }
   }
@@ -318,7 +318,7 @@ void WykresPrzebiegow::paintEvent(QPaintEvent* e) {
     p.setPen(pal.color(QPalette::WindowText));
     p.drawLine(x, 0, x, WysokoscOsi - 1);
     // A label that would run off the right edge is left out.
-    const QString tekst = Qt8(d.tekst);
+    const QString tekst = Utf8DoQt(d.tekst);
     if (x + 3 + fm.horizontalAdvance(tekst) <= viewport()->width())
       p.drawText(QRect(x + 3, 0, 400, PasOpisow), Qt::AlignLeft | Qt::AlignVCenter, tekst);
   }
@@ -333,7 +333,7 @@ void WykresPrzebiegow::paintEvent(QPaintEvent* e) {
     if (gora + h < WysokoscOsi || gora > wys) continue;
     if (nazwy) {
       p.setPen(pal.color(QPalette::WindowText));
-      QString nazwa = Qt8(NazwaWiersza(w));
+      QString nazwa = Utf8DoQt(NazwaWiersza(w));
       if (w.rodzaj == WierszPrzebiegu::Rodzaj::Szyna) {
         nazwa = (rozwiniecia_.Rozwiniety(w.sygnal, zapis_) ? QStringLiteral("▾ ") : QStringLiteral("▸ ")) + nazwa;
       } else if (w.rodzaj == WierszPrzebiegu::Rodzaj::Pin) {
@@ -379,7 +379,7 @@ void WykresPrzebiegow::paintEvent(QPaintEvent* e) {
           p.drawLine(a2, yD, b - 2, yD);
         }
         // The value stays in sight while its stretch is wider than the view.
-        const QStaticText& tekst = Szesnastkowo(v);
+        const QStaticText& tekst = TekstBajtu(v);
         const QSizeF rozmiar = tekst.size();
         const int l = std::max(a + 3, 0);
         const int pr = std::min(b - 3, szer);
@@ -409,7 +409,7 @@ void WykresPrzebiegow::paintEvent(QPaintEvent* e) {
       for (size_t i = 0; i < o.lcd.size(); ++i) {
         const ZnakLcd& z = o.lcd[i];
         p.drawLine(z.x, yG, z.x, yD);
-        const QString tekst = Qt8(EtykietaLcd(z.dane, z.wartosc));
+        const QString tekst = Utf8DoQt(EtykietaLcd(z.dane, z.wartosc));
         const int nastepny = i + 1 < o.lcd.size() ? o.lcd[i + 1].x : szer + 1000;
         if (nastepny - z.x - 6 >= fm.horizontalAdvance(tekst)) {
           p.drawText(QRect(z.x + 3, yG, nastepny - z.x - 4, yD - yG + 1), Qt::AlignLeft | Qt::AlignVCenter, tekst);
@@ -521,7 +521,7 @@ void TFormPrzebiegi::PokazKursory() {
   QStringList czesci;
   if (a) czesci << QStringLiteral("A: %1 µs").arg(*a);
   if (b) czesci << QStringLiteral("B: %1 µs").arg(*b);
-  if (a && b) czesci << Qt8(TekstRoznicy(*a, *b));
+  if (a && b) czesci << Utf8DoQt(TekstRoznicy(*a, *b));
   kursory_->setText(czesci.join(QStringLiteral("    ")));
 }
 
@@ -533,7 +533,7 @@ void TFormPrzebiegi::ZapiszVcdClick() {
   if (!blad) return;
   const std::string nazwa = QDir::toNativeSeparators(sciezka).toStdString();
   QMessageBox::warning(this, "Przebiegi",
-                       Qt8(KomunikatBleduPliku(blad, nazwa, qt_error_string(blad.kod).toStdString())));
+                       Utf8DoQt(KomunikatBleduPliku(blad, nazwa, qt_error_string(blad.kod).toStdString())));
 }
 
 void TFormPrzebiegi::ZapiszUstawienia(QSettings& s) const {

@@ -40,7 +40,7 @@ void Bit(std::string& s, bool jeden, char kod) {
   s += '\n';
 }
 
-// A byte row's value and, for the ports, the pins that differ from `stary`.
+// A byte row's value and, for the ports, the pins whose bits `rozne` marks.
 void Bajt(std::string& s, int k, uint8_t b, unsigned rozne) {
   Wektor(s, b, KodBajtu(k));
   if (k >= 4) return;
