@@ -70,7 +70,7 @@ std::string ZapiszPng(const ObrazRgb& obraz, const std::string& sciezka) {
     png_image_free(&opis);
     return "nie mozna zapisac " + sciezka + ": " + blad;
   }
-  if (const BladPliku blad = ZapiszPlik(sciezka, bajty); blad.rodzaj != BladPliku::Rodzaj::Brak)
+  if (const BladPliku blad = ZapiszPlik(sciezka, bajty))
     return "nie mozna zapisac " + sciezka + ": " + std::strerror(blad.kod);
   return {};
 }

@@ -81,18 +81,24 @@ bool ZnakPusty(const Lcd& lcd, uint8_t kod) {
   return std::all_of(wzor.begin(), wzor.begin() + wiersze, [](uint8_t w) { return w == 0; });
 }
 
-// What a non-LCD expectation reads from the machine.
-int32_t WartoscWMaszynie(const Oczekiwanie& o, const Jadro& j) {
+// The memory byte an expectation reads; none for PC and the LCD lines.
+const uint8_t* BajtWMaszynie(const Oczekiwanie& o, const Jadro& j) {
   using R = Oczekiwanie::Rodzaj;
   switch (o.rodzaj) {
-    case R::PC: return j.PC;
     case R::Sfr:
-    case R::Data: return j.Data[o.adres & 0xFF];
-    case R::Idata: return o.adres < 0x80 ? j.Data[o.adres] : j.IdataGorna[o.adres & 0xFF];
-    case R::Xdata: return j.Xdata[o.adres];
+    case R::Data: return &j.Data[o.adres & 0xFF];
+    case R::Idata: return o.adres < 0x80 ? &j.Data[o.adres] : &j.IdataGorna[o.adres & 0xFF];
+    case R::Xdata: return &j.Xdata[o.adres];
+    case R::PC:
     case R::LiniaLcd: break;
   }
-  return 0;
+  return nullptr;
+}
+
+// What a non-LCD expectation reads from the machine.
+int32_t WartoscWMaszynie(const Oczekiwanie& o, const Jadro& j) {
+  const uint8_t* bajt = BajtWMaszynie(o, j);
+  return bajt ? *bajt : o.rodzaj == Oczekiwanie::Rodzaj::PC ? j.PC : 0;
 }
 
 }  // namespace
@@ -320,14 +326,8 @@ uint64_t Sprawdzanie::Kontrola(uint64_t cykl, const Jadro& j, const Lcd& lcd) {
     s.okno = &okno;
     s.doCyklu = *o.doCyklu;
     s.wartosc = o.wartosc;
-    switch (o.rodzaj) {
-      case Oczekiwanie::Rodzaj::LiniaLcd: s.lcd = true; break;
-      case Oczekiwanie::Rodzaj::PC: break;
-      case Oczekiwanie::Rodzaj::Sfr:
-      case Oczekiwanie::Rodzaj::Data: s.bajt = &j.Data[o.adres & 0xFF]; break;
-      case Oczekiwanie::Rodzaj::Idata: s.bajt = o.adres < 0x80 ? &j.Data[o.adres] : &j.IdataGorna[o.adres & 0xFF]; break;
-      case Oczekiwanie::Rodzaj::Xdata: s.bajt = &j.Xdata[o.adres]; break;
-    }
+    s.lcd = o.rodzaj == Oczekiwanie::Rodzaj::LiniaLcd;
+    s.bajt = BajtWMaszynie(o, j);
     straz_.push_back(s);
   }
   return Nastepna(cykl);

@@ -196,12 +196,11 @@ std::optional<BladOpcji> CzytajArgumenty(const std::vector<Argument>& argumenty,
       if (i + 1 == argumenty.size() || argumenty[i + 1].linia != c.linia) return blad("brak wartosci po " + a);
       wartosc = argumenty[++i].tekst;
     }
-    const bool punkty = op->nazwa == "--points";
-    const std::optional<size_t> przed = c.doPunktow;
     std::string tekst = op->ustaw(c, wartosc);
     if (!tekst.empty()) return blad(std::move(tekst));
-    // --points scores only the --expect right before it.
-    if (!punkty && c.doPunktow == przed) c.doPunktow.reset();
+    // --points scores only the --expect right before it (and ends that
+    // itself).
+    if (op->nazwa != "--expect") c.doPunktow.reset();
     if (o.pomoc) return std::nullopt;
   }
   return std::nullopt;

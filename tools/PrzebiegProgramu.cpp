@@ -85,9 +85,7 @@ WynikPrzebiegu Uruchom(Maszyna& m, const UstawieniaPrzebiegu& u, const Slad& sla
     if (doSladu > 0 && sladTrwa) {
       slad(cykl, j);
       --doSladu;
-      int64_t jeden = 1;
-      m.Biegnij(jeden, UINT64_MAX, [](const Jadro&) { return false; });
-      budzet -= 1 - jeden;
+      budzet -= KosztKroku(m.Krok());
       zapamietaj(j);
       continue;
     }

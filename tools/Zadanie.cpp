@@ -170,15 +170,17 @@ std::string TytulSprawdzenia(const WynikZadania& w) {
   return tytul;
 }
 
-std::vector<std::string> WierszeSprawdzenia(const WynikZadania& w) {
+std::vector<std::string> WierszeSprawdzenia(const std::vector<Oczekiwanie>& oczekiwania,
+                                            const std::vector<WynikOczekiwania>& wyniki, uint64_t cykle, bool punkty,
+                                            bool znaki) {
   std::vector<std::string> wiersze;
   for (bool spelnione : {false, true})
-    for (size_t i = 0; i < w.wyniki.size(); ++i)
-      if (w.wyniki[i].spelnione == spelnione) {
-        std::string wiersz = WierszSprawdzenia(w.oczekiwania[i], w.wyniki[i], w.cykle);
-        const uint32_t punkty = w.oczekiwania[i].punkty;
-        if (w.ZPunktami())
-          wiersz += " [" + std::to_string(spelnione ? punkty : 0) + "/" + std::to_string(punkty) + " pkt]";
+    for (size_t i = 0; i < wyniki.size(); ++i)
+      if (wyniki[i].spelnione == spelnione) {
+        std::string wiersz = znaki ? (spelnione ? "✓ " : "✗ ") : "";
+        wiersz += WierszSprawdzenia(oczekiwania[i], wyniki[i], cykle);
+        const uint32_t mozliwe = oczekiwania[i].punkty;
+        if (punkty) wiersz += " [" + std::to_string(spelnione ? mozliwe : 0) + "/" + std::to_string(mozliwe) + " pkt]";
         wiersze.push_back(std::move(wiersz));
       }
   return wiersze;

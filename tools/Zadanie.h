@@ -83,7 +83,14 @@ WynikZadania SprawdzZadanie(const std::vector<std::u32string>& linie, uint64_t l
 std::string TytulSprawdzenia(const WynikZadania& w);
 
 // One row an expectation, failed ones first, each group in the order given
-// (UTF-8); with points, each ends in what it earned, e.g. " [0/2 pkt]".
-std::vector<std::string> WierszeSprawdzenia(const WynikZadania& w);
+// (UTF-8); with `punkty`, each ends in what it earned, e.g. " [0/2 pkt]",
+// and with `znaki` begins with "✓ " or "✗ ".
+std::vector<std::string> WierszeSprawdzenia(const std::vector<Oczekiwanie>& oczekiwania,
+                                            const std::vector<WynikOczekiwania>& wyniki, uint64_t cykle, bool punkty,
+                                            bool znaki = false);
+// The rows of a task check, with points when the task gives them.
+inline std::vector<std::string> WierszeSprawdzenia(const WynikZadania& w) {
+  return WierszeSprawdzenia(w.oczekiwania, w.wyniki, w.cykle, w.ZPunktami());
+}
 
 }  // namespace kelbra::wsad

@@ -25,6 +25,7 @@
 #include "ArkuszCsv.h"
 #include "Asembler.h"
 #include "DokumentZrodlowy.h"
+#include "FormatLiczb.h"
 #include "IntelHex.h"
 #include "Jadro.h"
 #include "Kodowanie.h"
@@ -152,10 +153,11 @@ std::vector<wsad::Argument> Argumenty(int argc, char** argv) {
 }
 
 // A folder that gets one file a program, each named by the program's stem.
-void KatalogNaPliki(const Opcje& o, const std::string& katalog, const char* opcja, bool utworz) {
+// `opcja` names the option in the message when it is not a folder.
+void KatalogNaPliki(const Opcje& o, const std::string& katalog, const std::string& opcja, bool utworz) {
   std::error_code blad;
   if (utworz) std::filesystem::create_directories(katalog, blad);
-  if (!std::filesystem::is_directory(katalog)) Zakoncz(std::string(opcja) + " podaje istniejacy katalog: " + katalog);
+  if (!std::filesystem::is_directory(katalog)) Zakoncz(opcja + " podaje istniejacy katalog: " + katalog);
   std::set<std::string> rdzenie;
   for (const std::string& p : o.pliki)
     if (!rdzenie.insert(Rdzen(p)).second) Zakoncz("dwa pliki daja te same nazwy " + Rdzen(p) + " w " + katalog);
@@ -173,9 +175,7 @@ Opcje CzytajOpcje(const std::vector<wsad::Argument>& argumenty) {
   // With several programs the picture options name a folder, one file a program.
   for (const auto& [sciezka, opcja] : {std::pair{&o.png, "--lcd-png"}, {&o.vcd, "--vcd"}}) {
     if (sciezka->empty() || o.pliki.size() < 2) continue;
-    if (!std::filesystem::is_directory(*sciezka))
-      Zakoncz(std::string("przy wielu plikach ") + opcja + " podaje istniejacy katalog: " + *sciezka);
-    KatalogNaPliki(o, *sciezka, opcja, false);
+    KatalogNaPliki(o, *sciezka, std::string("przy wielu plikach ") + opcja, false);
   }
   if (!o.raport.empty()) KatalogNaPliki(o, o.raport, "--report", true);
   if (!o.zadanie.empty() && o.bezZadania) Zakoncz("--task i --no-task wykluczaja sie");
@@ -307,9 +307,7 @@ void SprawdzKoniec(const Opcje& o, const wsad::Sprawdzanie& sprawdzanie, uint64_
 // A stop address the run never reached fails as an expectation does.
 void SprawdzDoPC(const Opcje& o, const wsad::WynikPrzebiegu& w, WynikPliku& t) {
   if (!o.doPC || w.DoszedlDoPC) return;
-  char adres[8];
-  std::snprintf(adres, sizeof adres, "%04X", *o.doPC);
-  const std::string linia = "Nie osiagnieto adresu --until-pc " + std::string(adres) +
+  const std::string linia = "Nie osiagnieto adresu --until-pc " + kelbra::Szesnastkowo(*o.doPC, 4) +
                             ", przebieg skonczyl sie w cyklu " + std::to_string(w.Cykle) +
                             (o.cykle ? "" : " (domyslny limit, podaj --cycles)");
   t.wydruk.Linia(linia);
@@ -334,11 +332,8 @@ std::string Punkty(int64_t punkty, int64_t mozliwe) { return std::to_string(punk
 void RaportPrzebiegu(const Opcje& o, const wsad::Sprawdzanie& s, uint64_t cykle, WynikPliku& t) {
   t.raport.push_back("Sprawdzenie: " + std::to_string(t.spelnione) + " z " + std::to_string(t.z) +
                      " spełnione, punkty " + Punkty(t.punkty, t.mozliwe) + ", " + std::to_string(cykle) + " cykli");
-  for (bool spelnione : {false, true})
-    for (size_t i = 0; i < o.oczekiwania.size(); ++i)
-      if (s.Wyniki()[i].spelnione == spelnione)
-        t.raport.push_back((spelnione ? "✓ " : "✗ ") + wsad::WierszSprawdzenia(o.oczekiwania[i], s.Wyniki()[i], cykle) +
-                           " [" + Punkty(spelnione ? o.oczekiwania[i].punkty : 0, o.oczekiwania[i].punkty) + " pkt]");
+  for (std::string& wiersz : wsad::WierszeSprawdzenia(o.oczekiwania, s.Wyniki(), cykle, true, true))
+    t.raport.push_back(std::move(wiersz));
 }
 
 // Assembles or loads one file, runs it from a reset and checks it.
@@ -523,7 +518,7 @@ void ZapiszRaport(const Opcje& o, WynikPliku& t) {
   if (t.raport.empty() && t.kod == KodBleduAsemblacji) tekst += "Asemblacja nieudana\n";
   for (const std::string& l : t.raport) tekst += l + "\n";
   const std::string sciezka = (std::filesystem::path(o.raport) / (Rdzen(t.plik) + ".txt")).string();
-  if (const kelbra::BladPliku blad = kelbra::ZapiszPlik(sciezka, tekst); blad.rodzaj != kelbra::BladPliku::Rodzaj::Brak) {
+  if (const kelbra::BladPliku blad = kelbra::ZapiszPlik(sciezka, tekst)) {
     t.wydruk.Komunikat(BladZapisu(sciezka, blad));
     t.kod = KodBleduWywolania;
   }
@@ -593,8 +588,7 @@ int main(int argc, char** argv) {
     const std::string arkusz = Arkusz(wiersze, wiersz.separatorCsv);
     if (wiersz.csv == "-") {
       std::fputs(arkusz.c_str(), stdout);
-    } else if (const kelbra::BladPliku blad = kelbra::ZapiszPlik(wiersz.csv, arkusz);
-               blad.rodzaj != kelbra::BladPliku::Rodzaj::Brak) {
+    } else if (const kelbra::BladPliku blad = kelbra::ZapiszPlik(wiersz.csv, arkusz)) {
       Komunikat(BladZapisu(wiersz.csv, blad));
       kod = KodBleduWywolania;
     }
