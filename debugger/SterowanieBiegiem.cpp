@@ -87,12 +87,8 @@ void SterowanieBiegiem::TickCiagly() {
   // The last instruction always runs whole, so the budget may end below 0;
   // the deficit is paid from the next refill.
   const bool pulapka = m_.Biegnij(budzet_, UINT64_MAX, [this](const Jadro& j) { return pulapki_.StopNaAdresie(j.PC); });
-  if (pulapka) {
-    Pauza();
-    PokazBiezacaLinie();
-  } else {
-    okno_.OdswiezDiody();
-  }
+  if (pulapka) SprawdzPulapke();
+  else okno_.OdswiezDiody();
 }
 
 void SterowanieBiegiem::PracaKrokowa() {
