@@ -49,6 +49,16 @@ namespace {
 
 constexpr int RozmiarPrzycisku = 24;
 
+// A source file's lines as the editor holds them.
+QString TekstEdytora(const std::vector<std::u32string>& linie) {
+  QString tekst;
+  for (size_t i = 0; i < linie.size(); ++i) {
+    if (i) tekst += QLatin1Char('\n');
+    tekst += Ucs4DoQt(linie[i]);
+  }
+  return tekst;
+}
+
 bool JestKlawisz(QKeyCombination k) { return k.key() != Qt::Key_unknown; }
 
 }  // namespace
@@ -557,12 +567,7 @@ void Tokno_edycji_rozkazow::PokazPlik(const PlikZrodlowy& zrodlo, const QString&
   UstawTytul(sciezka.isEmpty() ? QString() : QFileInfo(sciezka).fileName());
   UstawTryb(false);
   WczytajPozycjeOkien(-1, zrodlo.LiniaPozycji);
-  QString tekst;
-  for (size_t i = 0; i < zrodlo.Linie.size(); ++i) {
-    if (i) tekst += QLatin1Char('\n');
-    tekst += Ucs4DoQt(zrodlo.Linie[i]);
-  }
-  edytor_->setPlainText(tekst);
+  edytor_->setPlainText(TekstEdytora(zrodlo.Linie));
   WyczyscPulapki();
   ZamknijSprawdzenie();
   bledyDoPokazania_ = false;
@@ -608,7 +613,7 @@ void Tokno_edycji_rozkazow::Przywroc(const KopiaOdzysku& kopia) {
   if (!kopia.sciezka.empty()) {
     DokumentZrodlowy plik;
     const DokumentZrodlowy::Otwarcie o = plik.Otworz(kopia.sciezka);
-    for (size_t i = 0; !o.blad && i < o.plik.Linie.size(); ++i) naDysku += (i ? "\n" : "") + Ucs4DoQt(o.plik.Linie[i]);
+    if (!o.blad) naDysku = TekstEdytora(o.plik.Linie);
   }
   dokument_.Przyjmij(zrodlo);
   PokazPlik(zrodlo, sciezka);
