@@ -111,7 +111,7 @@ MagazynOdzysku::MagazynOdzysku(std::string katalog) : katalog_(std::move(katalog
 MagazynOdzysku::~MagazynOdzysku() {
   Zwolnij();
   if (blokada_ < 0) return;
-  if (!maKopie_) ::unlink((katalog_ + "/" + id_ + std::string(RozszerzenieBlokady)).c_str());
+  if (!maKopie_) ::unlink(Plik(id_, RozszerzenieBlokady).c_str());
   ::close(blokada_);
 }
 
@@ -126,7 +126,7 @@ bool MagazynOdzysku::Zablokuj() {
   for (int proba = 0; proba < 8; ++proba) {
     char id[32];
     std::snprintf(id, sizeof id, "%ld-%08x", static_cast<long>(::getpid()), static_cast<unsigned>(los()));
-    const std::string sciezka = katalog_ + "/" + id + std::string(RozszerzenieBlokady);
+    const std::string sciezka = Plik(id, RozszerzenieBlokady);
     const int fd = ::open(sciezka.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
       if (errno == EEXIST) continue;
@@ -149,14 +149,14 @@ BladPliku MagazynOdzysku::Zapisz(std::string_view sciezka, std::string_view bajt
   const BajtyPliku kopia = ZapisKopii(sciezka, czas, bajty);
   if (kopia.size() > NajwiekszaKopia) return {BladPliku::Rodzaj::Zapis, EFBIG, 0, false};
   if (!Zablokuj()) return {BladPliku::Rodzaj::Zapis, errno, 0, false};
-  const BladPliku blad = ZapiszPlik(katalog_ + "/" + id_ + std::string(RozszerzenieKopii), kopia);
+  const BladPliku blad = ZapiszPlik(Plik(id_, RozszerzenieKopii), kopia);
   if (!blad) maKopie_ = true;
   return blad;
 }
 
 void MagazynOdzysku::Usun() {
   if (!maKopie_) return;
-  ::unlink((katalog_ + "/" + id_ + std::string(RozszerzenieKopii)).c_str());
+  ::unlink(Plik(id_, RozszerzenieKopii).c_str());
   maKopie_ = false;
 }
 
@@ -173,8 +173,8 @@ std::vector<KopiaOdzysku> MagazynOdzysku::Porzucone(const std::string* sciezka) 
     if (!jestKopia && !nazwa.ends_with(RozszerzenieBlokady)) continue;
     const std::string id = nazwa.substr(0, nazwa.rfind('.'));
     if (id.empty() || id == id_) continue;
-    const std::string plik = katalog_ + "/" + id + std::string(RozszerzenieKopii);
-    const std::string blokada = katalog_ + "/" + id + std::string(RozszerzenieBlokady);
+    const std::string plik = Plik(id, RozszerzenieKopii);
+    const std::string blokada = Plik(id, RozszerzenieBlokady);
     if (!jestKopia) {
       // A lock file left by a program that ended before writing anything.
       struct stat st {};

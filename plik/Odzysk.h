@@ -65,6 +65,10 @@ class MagazynOdzysku {
 
  private:
   bool Zablokuj();
+  // A program's file in the folder: its copy or its lock.
+  std::string Plik(std::string_view id, std::string_view rozszerzenie) const {
+    return katalog_ + "/" + std::string(id) + std::string(rozszerzenie);
+  }
 
   std::string katalog_;
   std::string id_;
